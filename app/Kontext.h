@@ -1,0 +1,30 @@
+#pragma once
+// Everything one open survey owns: options, processing state and (as they arrive) the
+// survey model and the parsed notebook. The front end creates one and hands it to every
+// phase; two may live side by side.
+
+#include "app/Nastaveni.h"
+#include "app/Platforma.h"
+#include "app/Stav.h"
+
+#include <string>
+
+namespace lomvira {
+
+struct Kontext {
+    Kontext(Platforma& p, UlozisteNastaveni& s) : platforma(p), nastaveni(s) {}
+    Kontext(const Kontext&) = delete;
+    Kontext& operator=(const Kontext&) = delete;
+
+    Platforma& platforma;
+    UlozisteNastaveni& nastaveni;
+    Volby volby;
+    StavZpracovani stav;
+    // The current notebook file; empty for one never saved.
+    std::string souborZapisniku;
+
+    // Shows the text in the status line and lets the front end process events.
+    void StavovyRadek(const std::string& text) { platforma.StavovyRadek(text); }
+};
+
+} // namespace lomvira

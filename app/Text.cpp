@@ -1,0 +1,176 @@
+#include "app/Text.h"
+
+namespace lomvira {
+
+std::size_t DelkaZnaku(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 1;
+}
+
+char32_t CtiZnak(std::string_view text, std::size_t& pos)
+{
+    const unsigned char lead = static_cast<unsigned char>(text[pos]);
+    const std::size_t n = DelkaZnaku(lead);
+    if (n == 1 || pos + n > text.size()) {
+        ++pos;
+        return lead < 0x80 ? char32_t(lead) : char32_t(0xFFFD);
+    }
+    char32_t c = lead & (0x7F >> n);
+    for (std::size_t i = 1; i < n; ++i) {
+        const unsigned char b = static_cast<unsigned char>(text[pos + i]);
+        if ((b & 0xC0) != 0x80) {
+            ++pos;
+            return 0xFFFD;
+        }
+        c = (c << 6) | (b & 0x3F);
+    }
+    pos += n;
+    return c;
+}
+
+void PridejZnak(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char32_t VelkePismeno(char32_t c)
+{
+    if (c >= 'a' && c <= 'z')
+        return c - 32;
+    if (c < 0xE0)
+        return c;
+    if (c <= 0xFE) // à..þ, except ÷
+        return c == 0xF7 ? c : c - 32;
+    if (c == 0xFF)
+        return 0x178;
+    if (c >= 0x100 && c <= 0x137) // pairs: even upper, odd lower (ı stays)
+        return (c & 1) && c != 0x131 ? c - 1 : c;
+    if (c >= 0x139 && c <= 0x148) // Ĺĺ Ľľ Ŀŀ Łł Ńń Ņņ Ňň: odd upper, even lower
+        return (c & 1) ? c : c - 1;
+    if (c >= 0x14A && c <= 0x177) // Ŋŋ .. Ŷŷ: even upper, odd lower
+        return (c & 1) ? c - 1 : c;
+    if (c >= 0x179 && c <= 0x17E) // Źź Żż Žž
+        return (c & 1) ? c : c - 1;
+    return c;
+}
+
+std::string VelkaPismena(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const unsigned char b = static_cast<unsigned char>(text[pos]);
+        if (b < 0x80) {
+            out += static_cast<char>(b >= 'a' && b <= 'z' ? b - 32 : b);
+            ++pos;
+            continue;
+        }
+        const std::size_t start = pos;
+        const char32_t c = CtiZnak(text, pos);
+        if (c == 0xFFFD) // keep undecodable bytes exactly as they are
+            out.append(text.substr(start, pos - start));
+        else
+            PridejZnak(out, VelkePismeno(c));
+    }
+    return out;
+}
+
+std::size_t PocetZnaku(std::string_view text)
+{
+    std::size_t n = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++n)
+        CtiZnak(text, pos);
+    return n;
+}
+
+std::string ZnakyZleva(std::string_view text, std::size_t count)
+{
+    std::size_t pos = 0;
+    for (std::size_t n = 0; n < count && pos < text.size(); ++n)
+        CtiZnak(text, pos);
+    return std::string(text.substr(0, pos));
+}
+
+std::string PevnaSirka(std::string_view text, std::size_t width)
+{
+    std::string out = ZnakyZleva(text, width);
+    const std::size_t n = PocetZnaku(out);
+    if (n < width)
+        out.append(width - n, ' ');
+    return out;
+}
+
+std::string Orizni(std::string_view text)
+{
+    std::size_t a = 0, b = text.size();
+    while (a < b && static_cast<unsigned char>(text[a]) <= 32)
+        ++a;
+    while (b > a && static_cast<unsigned char>(text[b - 1]) <= 32)
+        --b;
+    return std::string(text.substr(a, b - a));
+}
+
+bool JePlatneUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t n;
+        char32_t c;
+        if ((b & 0xE0) == 0xC0) {
+            n = 2;
+            c = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            n = 3;
+            c = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            n = 4;
+            c = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + n > bytes.size())
+            return false;
+        for (std::size_t k = 1; k < n; ++k) {
+            const unsigned char t = static_cast<unsigned char>(bytes[i + k]);
+            if ((t & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (t & 0x3F);
+        }
+        // No overlong forms, surrogates or values past U+10FFFF.
+        if ((n == 2 && c < 0x80) || (n == 3 && c < 0x800) || (n == 4 && c < 0x10000) || c > 0x10FFFF
+            || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+} // namespace lomvira

@@ -1,0 +1,101 @@
+#include "cli/Cli.h"
+
+#include "app/ui/QtUlozisteNastaveni.h"
+#include "cli/CliPlatforma.h"
+
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace lomvira::cli {
+
+namespace {
+
+const char* const Napoveda =
+    "Použití: lomvira-cli [VOLBY] PŘÍKAZ [ARGUMENTY]\n"
+    "\n"
+    "Zpracuje zápisník měření (.mer) bez okna programu.\n"
+    "\n"
+    "Volby:\n"
+    "  --settings SOUBOR   nastavení číst z tohoto souboru (INI) místo uživatelského\n"
+    "  --answer yes|no     odpověď na všechny dotazy (jinak výchozí tlačítko)\n"
+    "  --help              tato nápověda\n"
+    "  --version           verze programu\n"
+    "\n"
+    "Příkazy:\n";
+
+struct Prikaz {
+    const char* name;
+    const char* usage;
+    int (*run)(Prostredi&, const std::vector<std::string>&);
+};
+
+// The commands, in the order of the help text.
+const std::vector<Prikaz> Prikazy = {
+};
+
+void PisNapovedu(std::ostream& out)
+{
+    out << Napoveda;
+    for (const Prikaz& p : Prikazy)
+        out << "  " << p.usage << "\n";
+}
+
+} // namespace
+
+int Spust(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::optional<std::string> settingsFile;
+    std::optional<int> answer;
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            PisNapovedu(out);
+            return Uspech;
+        }
+        if (a == "--version") {
+            out << "lomvira-cli " << LOMVIRA_VERSION << "\n";
+            return Uspech;
+        }
+        if (a == "--settings") {
+            if (i + 1 >= args.size()) {
+                err << "Volba --settings potřebuje jméno souboru.\n";
+                return ChybaPouziti;
+            }
+            settingsFile = args[++i];
+        } else if (a == "--answer") {
+            if (i + 1 >= args.size() || (args[i + 1] != "yes" && args[i + 1] != "no")) {
+                err << "Volba --answer potřebuje hodnotu yes nebo no.\n";
+                return ChybaPouziti;
+            }
+            answer = args[++i] == "yes" ? 1 : 0;
+        } else if (!a.empty() && a[0] == '-') {
+            err << "Neznámá volba " << a << ". Nápovědu vypíše lomvira-cli --help.\n";
+            return ChybaPouziti;
+        } else {
+            break;
+        }
+    }
+    if (i >= args.size()) {
+        err << "Chybí příkaz. Nápovědu vypíše lomvira-cli --help.\n";
+        return ChybaPouziti;
+    }
+    const std::string command = args[i];
+    const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
+    for (const Prikaz& p : Prikazy) {
+        if (command == p.name) {
+            std::unique_ptr<QtUlozisteNastaveni> store = settingsFile
+                ? std::make_unique<QtUlozisteNastaveni>(*settingsFile)
+                : std::make_unique<QtUlozisteNastaveni>();
+            CliPlatforma platforma(out, err, answer);
+            Prostredi env{platforma, *store, out, err};
+            return p.run(env, rest);
+        }
+    }
+    err << "Neznámý příkaz " << command << ". Nápovědu vypíše lomvira-cli --help.\n";
+    return ChybaPouziti;
+}
+
+} // namespace lomvira::cli

@@ -1,0 +1,28 @@
+#include "input/Chybovnik.h"
+
+#include "app/Platforma.h"
+
+namespace lomvira {
+
+std::string ChybaText(int number, Platforma* platforma)
+{
+    switch (number) {
+    case 1: return "Špatný řídící znak.";
+    case 2: return "Chybí '='.";
+    case 4: return "Neúplný zápis.";
+    case 12: return "Chybí jedna či více uzavíracích závorek.";
+    case 21: return "Rozdíl mezi směrem tam a zpět překročil povolenou hodnotu.";
+    case 42: return "Neznámý nebo nevhodně použitý příkaz.";
+    case 43: return "Neznámý nebo nevhodně použitý příkaz vrámci definice měřidla.";
+    case 51: return "Nebylo zadáno jméno měřidla.";
+    case 52: return "Pokus o použití nedefinovaného měřidla.";
+    case 53: return "Pokus o opětovné definování stejného měřidla.";
+    case 1401: return "Chyba v zadání datumu.";
+    default:
+        if (platforma)
+            platforma->ZpravaBox("Nedefinovana chyba " + std::to_string(number), 0 /*OK*/ | 48, "Lomvira");
+        return {};
+    }
+}
+
+} // namespace lomvira
