@@ -2,6 +2,7 @@
 
 #include "app/ui/QtUlozisteNastaveni.h"
 #include "cli/CliPlatforma.h"
+#include "cli/Prikazy.h"
 
 #include <iostream>
 #include <memory>
@@ -33,6 +34,7 @@ struct Prikaz {
 
 // The commands, in the order of the help text.
 const std::vector<Prikaz> Prikazy = {
+    {"instruments", "instruments SOUBOR.mer   vypíše měřidla a deklinace zápisníku", PrikazMeridla},
 };
 
 void PisNapovedu(std::ostream& out)

@@ -42,4 +42,18 @@ void SourSystem::SrovnavaciRovina(double height)
         reference_.vyska = height;
 }
 
+int EfektivniPoradi(const SourSystem& system, int poradi)
+{
+    if (poradi == 1 || poradi == 2)
+        return poradi;
+    return system.XY() ? 2 : 1;
+}
+
+PopiskyOs Popisky(const SourSystem& system, int poradi)
+{
+    if (!system.JTSK())
+        return {"X", "Y", "Z"};
+    return EfektivniPoradi(system, poradi) == 1 ? PopiskyOs{"Y", "X", "H"} : PopiskyOs{"X", "Y", "H"};
+}
+
 } // namespace lomvira

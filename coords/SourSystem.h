@@ -58,4 +58,14 @@ private:
     std::int32_t dalsi_ = 0;
 };
 
+// Labels of the three output coordinates. Order: 0 as the system says, 1 Y before X,
+// 2 X before Y (S-JTSK only).
+struct PopiskyOs {
+    const char* lab1;
+    const char* lab2;
+    const char* lab3;
+};
+int EfektivniPoradi(const SourSystem& system, int poradi);
+PopiskyOs Popisky(const SourSystem& system, int poradi = 0);
+
 } // namespace lomvira

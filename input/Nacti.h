@@ -1,0 +1,167 @@
+#pragma once
+// The notebook parser: reads the text line by line into measurement records, instruments,
+// declinations, locality, coordinate system and given points, and stops at the first error.
+
+#include "app/Nastaveni.h"
+#include "coords/SourSystem.h"
+#include "input/KlicovaSlova.h"
+#include "input/MeridlaStav.h"
+#include "input/Vstup.h"
+#include "model/DBody.h"
+#include "model/Index.h"
+#include "model/PBody.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lomvira {
+
+class Platforma;
+
+// Error numbers of the notebook beyond the classic table: a value that cannot be a
+// measurement, more stations than the model holds, a line longer than the reader holds.
+inline constexpr int ChybaHodnoty = 8;
+inline constexpr int ChybaPoctuBodu = 9;
+inline constexpr int ChybaDelkyRadku = 10;
+
+// The most stations the survey model can number.
+inline constexpr int MaxBodu = 32767;
+
+struct Lokalita {
+    std::string jmeno;
+    std::string cislo;
+    std::int32_t zacatekPrikazu = 0; // 0 until a LOKALITA command was read
+};
+
+// One measurement line as parsed.
+struct Mereni {
+    std::string radek;
+    std::int32_t zacatekRadku = 0;
+    std::string od, k;     // station names as written, upper case
+    int pbodOd = 0, pbodK = 0; // positions in PBody; 0 while the line lacks its stations
+    double delka = 0, azimut = 0, zpetnyAzimut = 0, sklon = 0; // as written
+    bool maZpetnyAzimut = false;
+    std::string priponaDelky, priponaAzimutu, priponaSklonu;
+    // -1: the instrument's own setting applies.
+    int zpusobDelky = -1, jednotkyAzimutu = -1, jednotkySklonu = -1, zpusobSklonu = -1;
+    std::string textA, textB, textZ;
+    int vrstva = 0;
+    int misto = 0;
+    std::shared_ptr<Delkomer> delkomer;
+    Kompas kompas; // the definition and its deviation entry
+    std::shared_ptr<Sklonomer> sklonomer;
+    std::shared_ptr<Deklinace> deklinace;
+    std::int32_t datum = 0;
+    double sikmaDelka = 0;   // metres
+    double azimutRad = 0, zpetnyAzimutRad = 0, sklonRad = 0, stredniAzimut = 0;
+    bool uplny = false;      // every field set (the line passed all checks but the last question)
+};
+
+class Nacti {
+public:
+    Nacti(Platforma& platforma, const Volby& volby);
+    ~Nacti();
+    Nacti(const Nacti&) = delete;
+    Nacti(Nacti&&) = delete;
+    Nacti& operator=(const Nacti&) = delete;
+
+    // Setting the text resets the whole parse state.
+    void Zapisnik(std::string text);
+    const std::string& Zapisnik() const { return text_; }
+    // Name of the notebook file, which names the locality until a LOKALITA command does.
+    void JmenoSouboru(const std::string& name);
+
+    bool Interaktivni = true;
+
+    // Parses the whole text once.
+    void Zpracuj();
+
+    bool IsError() const { return error_ > 0; }
+    int Error() const { return error_; }
+    const std::string& ErrorRow() const { return errorRow_; }
+    std::int32_t ErrorRowStart() const { return error_ ? errorRowStart_ : 0; }
+    std::int32_t ErrorRowLen() const { return error_ ? errorRowLen_ : 0; }
+    int ErrorHelp() const { return error_ ? errorHelp_ : 0; }
+
+    int MereniCount() const { return static_cast<int>(mereni_.size()); }
+    // Record i (1-based); nullptr outside 1..MereniCount.
+    const Mereni* MereniZaznam(int i) const;
+
+    const Lokalita& LokalitaZapisniku() const { return lokalita_; }
+    const lomvira::DBody& DBody() const { return dbody_; }
+    lomvira::DBody& DBody() { return dbody_; }
+    const lomvira::PBody& PBody() const { return pbody_; }
+    const MeridlaStav& Meridla() const { return *meridla_; }
+    const Index& Mista() const { return mista_; }
+    const Index& Vrstvy() const { return vrstvy_; }
+    const SourSystem& SourSys() const { return sourSys_; }
+    SourSystem& SourSys() { return sourSys_; }
+    std::int32_t Datum() const { return datum_; }
+    bool AzimutKontrola() const { return azimutKontrola_; }
+    double Tolerance() const { return tolerance_; }
+
+    // The parser's warning box: silent with the default button when not interactive.
+    int MyMsgBox(const std::string& prompt, int style, const std::string& title = {}, int helpContext = 0);
+
+private:
+    void Reset();
+    void NastavChybu(int number, int help = 0);
+    void PrikazovyRadek();
+    void DanyBod();
+    void MericiRadek();
+    void Zastarale(const std::string& advice);
+
+    void PrikazVzd();
+    void PrikazHorUh();
+    void PrikazVerUh();
+    void PrikazSouSys();
+    void PrikazVypPom();
+    void PrikazLokalita();
+    void PrikazMeridlo(int number);
+    void PrikazDeklinace();
+    void PrikazVrstva();
+    void PrikazMisto();
+    void PrikazDatum();
+
+    bool CtiAtributy(Mereni& m);
+    void UplatniPripony(Mereni& m);
+    bool SpocitejMereni(Mereni& m);
+
+    Platforma& platforma_;
+    Volby volby_;
+    double tolerance_;
+    std::string text_;
+    std::string jmenoSouboru_;
+    Vstup vstup_;
+    KlicovaSlova prikazy_;
+    std::vector<Mereni> mereni_;
+    std::unique_ptr<MeridlaStav> meridla_;
+    lomvira::DBody dbody_;
+    lomvira::PBody pbody_;
+    Index mista_, vrstvy_;
+    int misto_ = 0, vrstva_ = 0;
+    Lokalita lokalita_;
+    SourSystem sourSys_;
+    std::int32_t datum_ = 0;
+    bool azimutKontrola_ = false;
+    std::int32_t zacatekPrikazu_ = 0;
+    std::string posledniKomentar_;
+    int error_ = 0;
+    std::string errorRow_;
+    std::int32_t errorRowStart_ = 0;
+    std::int32_t errorRowLen_ = 0;
+    int errorHelp_ = 0;
+};
+
+// What the user is told of the parse error: its text and the faulty line, or "Chyba N v
+// řádku:" and the line for a number without a text. Lines are separated by CR LF.
+std::string ZpravaOChybe(const Nacti& nacti);
+// The 1-based number of the line that starts at the given 1-based byte index.
+int CisloRadku(const std::string& text, std::int32_t zacatekRadku);
+
+// The forward/back azimuth tolerance a load uses: the setting, or 5 degrees when it is not positive.
+double ToleranceAzimutu(const Volby& volby);
+
+} // namespace lomvira

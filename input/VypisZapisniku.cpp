@@ -1,0 +1,59 @@
+#include "input/VypisZapisniku.h"
+
+#include "app/Cisla.h"
+#include "app/Text.h"
+#include "input/Nacti.h"
+#include "input/VypisMeridel.h"
+
+namespace lomvira {
+
+namespace {
+
+const char* const CRLF = "\r\n";
+
+// The three coordinates, each as a tab, its axis label, "=" and the value.
+std::string Souradnice(const PopiskyOs& osy, double a, double b, double c)
+{
+    return std::string("\t") + osy.lab1 + "=" + FormatCislo(a, 3) + "\t" + osy.lab2 + "=" + FormatCislo(b, 3) + "\t"
+           + osy.lab3 + "=" + FormatCislo(c, 3);
+}
+
+} // namespace
+
+std::string VypisZapisniku(const Nacti& nacti)
+{
+    std::string out = VypisMeridel(nacti.Meridla());
+    const SourSystem& system = nacti.SourSys();
+    const PopiskyOs osy = Popisky(system);
+
+    out += "C=" + FormatCislo(Z_Radianu(system.Natoceni(), JednotkaStupne), 6) + "\xC2\xB0";
+    if (system.RelativniVysky() == VyskyKBodu) {
+        const DBod* bod = nacti.DBody().Bod(system.SrovnavaciBod());
+        out += " k bodu: " + system.SrovnavaciBod();
+        out += bod ? Souradnice(osy, bod->Bod().X, bod->Bod().Y, bod->Bod().Z)
+                   : Souradnice(osy, 0, 0, system.SrovnavaciRovina());
+    }
+    out += CRLF;
+
+    for (std::int32_t i = 1; i <= nacti.DBody().Count(); ++i) {
+        const Bod& b = nacti.DBody().Bod(i)->Bod();
+        out += "Dany: " + b.Name + Souradnice(osy, b.X, b.Y, b.Z) + CRLF;
+    }
+
+    for (int i = 1; i <= nacti.MereniCount(); ++i) {
+        const Mereni& m = *nacti.MereniZaznam(i);
+        out += m.od + "\t" + m.k + "\t" + FormatCislo(m.delka, 3) + "\t" + FormatCislo(m.azimut, 4) + "\t"
+               + FormatCislo(m.sklon, 4);
+        const double odchylka = m.kompas.Platny() ? m.kompas.HodnotaOdchylky() : 0.0;
+        const double deklinace = m.deklinace ? m.deklinace->Hodnota : 0.0;
+        out += "\tO=" + FormatCislo(Z_Radianu(odchylka, JednotkaStupne), 4) + "\tD="
+               + FormatCislo(Z_Radianu(deklinace, JednotkaStupne), 4) + CRLF;
+    }
+
+    out += std::string("Pocitane body:") + CRLF;
+    for (std::int32_t i = 1; i <= nacti.PBody().Count(); ++i)
+        out += nacti.PBody().Bod(i)->Name() + CRLF;
+    return out;
+}
+
+} // namespace lomvira

@@ -1,0 +1,82 @@
+#include "support/Generator.h"
+
+#include "app/Cisla.h"
+
+#include <cmath>
+#include <random>
+
+namespace lomvira::test {
+
+namespace {
+
+std::string Jmeno(int i)
+{
+    return "B" + std::to_string(i);
+}
+
+// Distance, azimuth and inclination (degrees) of the shot a -> b.
+void Mereni(const BodPravdy& a, const BodPravdy& b, double& d, double& az, double& inc)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y, dz = b.z - a.z;
+    const double h = std::sqrt(dx * dx + dy * dy);
+    d = std::sqrt(h * h + dz * dz);
+    // A compass azimuth runs clockwise from the second axis (north).
+    az = NormalizeAngle(PI / 2.0 - std::atan2(dy, dx)) * 180.0 / PI;
+    inc = std::atan2(dz, h) * 180.0 / PI;
+}
+
+} // namespace
+
+GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& v)
+{
+    std::mt19937 rng(v.seed);
+    std::uniform_real_distribution<double> uni(0.0, 1.0);
+    GenerovanaJeskyne g;
+    g.stanice.reserve(v.stanice);
+    g.stanice.push_back({Jmeno(1), 1000.0, 2000.0, 500.0});
+
+    std::string lines;
+    auto shot = [&](int from, int to) {
+        double d, az, inc;
+        Mereni(g.stanice[from], g.stanice[to], d, az, inc);
+        lines += g.stanice[from].name + " " + g.stanice[to].name + " " + FormatCislo(d, v.desetinnych) + " "
+                 + FormatCislo(az, v.desetinnych) + " " + FormatCislo(inc, v.desetinnych) + "\r\n";
+        ++g.pocetZamer;
+    };
+
+    int tip = 0;         // the station the passage grows from
+    double heading = 0;  // radians, drifts slowly like a passage
+    for (int i = 1; i < v.stanice; ++i) {
+        if (v.odbockaKazdych > 0 && uni(rng) < 1.0 / v.odbockaKazdych)
+            tip = static_cast<int>(uni(rng) * i); // a side branch from an older station
+        heading += (uni(rng) - 0.5) * 1.2;
+        const double len = 2.0 + uni(rng) * 10.0;
+        const double inc = (uni(rng) - 0.5) * 0.8;
+        const BodPravdy& a = g.stanice[tip];
+        g.stanice.push_back({Jmeno(i + 1), a.x + len * std::cos(heading) * std::cos(inc),
+                             a.y + len * std::sin(heading) * std::cos(inc), a.z + len * std::sin(inc)});
+        shot(tip, i);
+        // Loop closures join the new station to a recent one that is not its parent.
+        if (v.smyckaKazdych > 0 && i > 3 && i % v.smyckaKazdych == 0) {
+            int other = i - 2 - static_cast<int>(uni(rng) * std::min(i - 2, 30));
+            if (other != tip && other >= 0) {
+                shot(i, other);
+                ++g.pocetSmycek;
+            }
+        }
+        tip = i;
+    }
+
+    std::string head = "# Synthetic survey: " + std::to_string(v.stanice) + " stations\r\n";
+    const int given = std::min<int>(v.danychBodu, static_cast<int>(g.stanice.size()));
+    for (int k = 0; k < given; ++k) {
+        // Given points spread over the survey; the notebook frame equals the computation frame here.
+        const BodPravdy& p = g.stanice[static_cast<std::size_t>(k) * g.stanice.size() / given];
+        head += "* " + p.name + " " + FormatCislo(p.x, 6) + " " + FormatCislo(p.y, 6) + " " + FormatCislo(p.z, 6)
+                + "\r\n";
+    }
+    g.text = head + lines;
+    return g;
+}
+
+} // namespace lomvira::test

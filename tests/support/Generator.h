@@ -1,0 +1,34 @@
+#pragma once
+// Synthetic cave surveys for tests and benchmarks: a random passage network with side
+// branches and loop-closing shots, with exact true coordinates, so that a computation
+// with zero measurement noise can be checked station by station.
+
+#include <string>
+#include <vector>
+
+namespace lomvira::test {
+
+struct BodPravdy {
+    std::string name;
+    double x = 0, y = 0, z = 0; // x east (azimuth 90°), y north (azimuth 0), z up
+};
+
+struct GenerovanaJeskyne {
+    std::string text;              // the notebook
+    std::vector<BodPravdy> stanice; // true coordinates, in order of the station numbers met
+    int pocetZamer = 0;            // measurement lines
+    int pocetSmycek = 0;           // loop-closing shots
+};
+
+struct VolbyGeneratoru {
+    int stanice = 1000;
+    int smyckaKazdych = 10;    // one loop-closing shot per this many stations (0: none)
+    int odbockaKazdych = 15;   // a side branch starts every this many stations on average
+    int danychBodu = 1;        // given points ("*" lines) taken from the true coordinates
+    unsigned seed = 1;
+    int desetinnych = 9;       // decimals of the measurement numbers
+};
+
+GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& volby);
+
+} // namespace lomvira::test
