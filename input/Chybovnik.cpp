@@ -18,6 +18,12 @@ std::string ChybaText(int number, Platforma* platforma)
     case 52: return "Pokus o použití nedefinovaného měřidla.";
     case 53: return "Pokus o opětovné definování stejného měřidla.";
     case 1401: return "Chyba v zadání datumu.";
+    // Values no shot can have, and notebooks larger than the model holds.
+    case 8:
+        return "Nepřípustná hodnota měření: nulová délka, nekonečná šikmá délka (vodorovný délkoměr při sklonu "
+               "±90°, svislý při sklonu 0°) nebo číslo mimo rozsah.";
+    case 9: return "Příliš mnoho bodů: zápisník smí obsahovat nejvýše 32767 bodů.";
+    case 10: return "Řádek je delší než 32767 znaků.";
     default:
         if (platforma)
             platforma->ZpravaBox("Nedefinovana chyba " + std::to_string(number), 0 /*OK*/ | 48, "Lomvira");
