@@ -52,12 +52,20 @@ public:
     // Shows the text in the status line (empty clears it) and lets the UI process events.
     virtual void StavovyRadek(const std::string& text) = 0;
 
-    virtual void ZacniPrubeh(const std::string& /*text*/, long /*total*/) {}
-    virtual void KrokPrubehu(long /*done*/) {}
-    virtual void KonecPrubehu() {}
+    // Progress of a long step, reported through the status line: "text... Hotovo 45%."
+    // while it runs and "text...hotovo." at its end. A front end may show it otherwise.
+    virtual void ZacniPrubeh(const std::string& text, long total);
+    virtual void KrokPrubehu(long done);
+    virtual void KonecPrubehu();
 
     // Decimal mark of the user's locale, for the texts formatted "in the user's locale".
     virtual char DesetinnyZnak() const { return '.'; }
+
+private:
+    std::string prubehText_;
+    long prubehCelkem_ = 0;
+    long prubehKrok_ = 0;
+    long prubehPosledni_ = 0;
 };
 
 } // namespace lomvira
