@@ -291,6 +291,9 @@ TEST_F(DefiniceTest, PropertiesInAnyOrderWithCommentsAndBlankLines)
     EXPECT_EQ(stav.Delkomery().Delkomer("X")->Zpusob, ZpusobSikma);
     ASSERT_EQ(Definuj(DruhMeridla::Sklonomer, "Q"), 0);
     EXPECT_EQ(stav.Sklonomery().Sklonomer("Q")->Presnost, MinPresnostUhlu);
+    // An unknown unit word means degrees, never an invalid unit code.
+    ASSERT_EQ(Definuj(DruhMeridla::Kompas, "U\r\n!JED=MILS"), 0);
+    EXPECT_EQ(stav.Kompasy().KompasDef("U")->Jednotky, JednotkaStupne);
 }
 
 TEST_F(DefiniceTest, CompassUnitAppliesToAccuracyAndDeviationWhereverItStands)
