@@ -6,6 +6,12 @@
 #include "app/Nastaveni.h"
 #include "app/Platforma.h"
 #include "app/Stav.h"
+#include "input/Nacti.h"
+#include "model/Model.h"
+#include "model/Razeni.h"
+#include "reports/SeznamMereni.h"
+
+#include <memory>
 
 #include <string>
 
@@ -20,6 +26,13 @@ struct Kontext {
     UlozisteNastaveni& nastaveni;
     Volby volby;
     StavZpracovani stav;
+    Model model;
+    // The parser of the last load, kept for the listings, outputs and dialogs.
+    std::unique_ptr<Nacti> nacti;
+    int posledniChybaNacteni = 0;
+    SeznamMereni seznamMereni;
+    // Every station name of the last load, in natural order.
+    Razeni razeniBodu;
     // The current notebook file; empty for one never saved.
     std::string souborZapisniku;
 

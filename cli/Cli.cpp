@@ -35,6 +35,8 @@ struct Prikaz {
 // The commands, in the order of the help text.
 const std::vector<Prikaz> Prikazy = {
     {"instruments", "instruments SOUBOR.mer   vypíše měřidla a deklinace zápisníku", PrikazMeridla},
+    {"load", "load SOUBOR.mer          načte zápisník (vypíše jen varování a chyby)", PrikazNacteni},
+    {"listing", "listing SOUBOR.mer       vypíše seznam měření", PrikazVypisMereni},
 };
 
 void PisNapovedu(std::ostream& out)

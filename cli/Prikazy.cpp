@@ -1,6 +1,8 @@
 #include "cli/Prikazy.h"
 
+#include "app/Kontext.h"
 #include "app/Soubory.h"
+#include "input/NactiZapisnik.h"
 #include "input/Nacti.h"
 #include "input/VypisZapisniku.h"
 
@@ -52,6 +54,46 @@ bool Parsuj(Prostredi& env, const std::string& path, Nacti& nacti)
 }
 
 } // namespace
+
+bool NactiDoKontextu(Prostredi& env, const std::string& path, Kontext& k)
+{
+    std::string text;
+    if (!CtiZapisnikCli(env, path, text))
+        return false;
+    k.volby = NactiNastaveni(env.nastaveni);
+    k.souborZapisniku = path;
+    NactiZapisnik(k, text);
+    if (k.posledniChybaNacteni != 0) {
+        // The load has told its message; the line number is what a script needs besides.
+        env.err << "Řádek: " << CisloRadku(text, k.nacti->ErrorRowStart()) << "\n";
+        return false;
+    }
+    return true;
+}
+
+int PrikazNacteni(Prostredi& env, const std::vector<std::string>& args)
+{
+    if (args.size() != 1) {
+        env.err << "Použití: lomvira-cli load SOUBOR.mer\n";
+        return ChybaPouziti;
+    }
+    Kontext k(env.platforma, env.nastaveni);
+    return NactiDoKontextu(env, args[0], k) ? Uspech : ChybaZapisniku;
+}
+
+int PrikazVypisMereni(Prostredi& env, const std::vector<std::string>& args)
+{
+    if (args.size() != 1) {
+        env.err << "Použití: lomvira-cli listing SOUBOR.mer\n";
+        return ChybaPouziti;
+    }
+    Kontext k(env.platforma, env.nastaveni);
+    if (!NactiDoKontextu(env, args[0], k))
+        return ChybaZapisniku;
+    for (const std::string& line : k.seznamMereni.VypisMereni('.'))
+        env.out << line << "\n";
+    return Uspech;
+}
 
 int PrikazMeridla(Prostredi& env, const std::vector<std::string>& args)
 {

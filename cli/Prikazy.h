@@ -8,9 +8,19 @@
 #include <string>
 #include <vector>
 
+namespace lomvira {
+struct Kontext;
+}
+
 namespace lomvira::cli {
 
 int PrikazMeridla(Prostredi& env, const std::vector<std::string>& args);
+int PrikazNacteni(Prostredi& env, const std::vector<std::string>& args);
+int PrikazVypisMereni(Prostredi& env, const std::vector<std::string>& args);
+
+// Reads and loads the notebook into the context; on an error the load's message has been
+// told and the line number follows on standard error.
+bool NactiDoKontextu(Prostredi& env, const std::string& path, Kontext& k);
 
 // Shared by the commands: the notebook file read as the program reads it, or a message
 // on standard error.

@@ -139,6 +139,17 @@ void Nacti::NastavChybu(int number, int help)
     errorRow_ = vstup_.Radek();
 }
 
+void Nacti::NastavChybuMereni(int number, const Mereni& m)
+{
+    if (error_ > 0)
+        return;
+    error_ = number;
+    errorHelp_ = 0;
+    errorRowStart_ = m.zacatekRadku;
+    errorRowLen_ = static_cast<std::int32_t>(m.radek.size());
+    errorRow_ = m.radek;
+}
+
 void Nacti::Zpracuj()
 {
     if (text_.empty()) {

@@ -25,6 +25,7 @@ class Platforma;
 inline constexpr int ChybaHodnoty = 8;
 inline constexpr int ChybaPoctuBodu = 9;
 inline constexpr int ChybaDelkyRadku = 10;
+inline constexpr int ChybaPoctuZamer = 11;
 
 // The most stations the survey model can number.
 inline constexpr int MaxBodu = 32767;
@@ -101,6 +102,9 @@ public:
     std::int32_t Datum() const { return datum_; }
     bool AzimutKontrola() const { return azimutKontrola_; }
     double Tolerance() const { return tolerance_; }
+
+    // Sets the error on a measurement's line (the load refuses a record the model cannot take).
+    void NastavChybuMereni(int number, const Mereni& m);
 
     // The parser's warning box: silent with the default button when not interactive.
     int MyMsgBox(const std::string& prompt, int style, const std::string& title = {}, int helpContext = 0);

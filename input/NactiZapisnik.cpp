@@ -1,0 +1,133 @@
+#include "input/NactiZapisnik.h"
+
+#include "app/Cisla.h"
+#include "app/Kontext.h"
+#include "app/Text.h"
+#include "input/Chybovnik.h"
+#include "input/Nacti.h"
+
+namespace lomvira {
+
+std::string TitulekSouboru(const std::string& path)
+{
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool PrevedZapisnik(Kontext& k, Nacti& nacti)
+{
+    Model& model = k.model;
+    for (int i = 1; i <= nacti.MereniCount(); ++i) {
+        const Mereni& m = *nacti.MereniZaznam(i);
+        // The faulty line's own record counts only when it is complete (a refused
+        // forward/back check); incomplete records lack their stations.
+        if (!m.uplny)
+            continue;
+        std::string od = m.od, ke = m.k;
+        bool novyOd = false, novyK = false;
+        const int a = model.stations.AddStation(od, &novyOd);
+        const int b = model.stations.AddStation(ke, &novyK);
+        if (a == 0 || b == 0) {
+            nacti.NastavChybuMereni(ChybaPoctuBodu, m);
+            return false;
+        }
+        model.stations.SetStationNote(a, m.textA, k.platforma);
+        model.stations.SetStationNote(b, m.textB, k.platforma);
+        int stav = (novyOd ? 1 : 0) + (novyK ? 2 : 0);
+        model.regions.AssignShotRegion(a, b, stav);
+
+        const double deklinace = m.deklinace ? m.deklinace->Hodnota : 0.0;
+        const double odchylka = m.kompas.Platny() ? m.kompas.HodnotaOdchylky() : 0.0;
+        const double smer = PI / 2 - (m.stredniAzimut + deklinace + odchylka);
+        const int shot = model.shots.AddShot(a, b, m.sikmaDelka, smer, m.sklonRad, m.delkomer->Presnost,
+                                             m.kompas.Presnost(), m.sklonomer->Presnost);
+        if (shot == 0) {
+            nacti.NastavChybuMereni(ChybaPoctuZamer, m);
+            return false;
+        }
+        model.shots.SetShotStyles(shot, static_cast<std::int16_t>(m.vrstva), static_cast<std::int16_t>(m.misto));
+
+        const int zpusobDelky = m.zpusobDelky >= 0 ? m.zpusobDelky : m.delkomer->Zpusob;
+        const int jednotkyAzimutu = m.jednotkyAzimutu >= 0 ? m.jednotkyAzimutu : m.kompas.Jednotky();
+        const int zpusobSklonu = m.zpusobSklonu >= 0 ? m.zpusobSklonu : m.sklonomer->Zpusob;
+        const int jednotkySklonu = m.jednotkySklonu >= 0 ? m.jednotkySklonu : m.sklonomer->Jednotky;
+        const std::int16_t flags =
+            PackFlags(zpusobDelky, m.maZpetnyAzimut ? 1 : 0, jednotkyAzimutu, zpusobSklonu, jednotkySklonu);
+        k.seznamMereni.AddListingRecord(a, b, m.delka, m.azimut, m.zpetnyAzimut, m.sklon, flags, odchylka,
+                                        deklinace, od, ke);
+    }
+    const DBody& dane = nacti.DBody();
+    for (std::int32_t i = 1; i <= dane.Count(); ++i) {
+        const Bod& b = dane.Bod(i)->Bod();
+        if (model.givenPoints.SetGivenPoint(b.Name, b.X, b.Y, b.Z, k.platforma) != 0)
+            model.givenPoints.SetGivenPointSource(b.Name, "", "", k.platforma);
+    }
+    return true;
+}
+
+namespace {
+
+void OhlasChybu(Kontext& k, const Nacti& nacti, OknoZapisniku* okno)
+{
+    if (okno)
+        okno->OznacChybnyRadek(nacti.ErrorRowStart() - 1, nacti.ErrorRowLen());
+    k.StavovyRadek("Načítání zápisníku skončilo chybou " + std::to_string(nacti.Error()));
+    if (okno)
+        okno->PrepniNaZapisnik();
+    const bool maText = !ChybaText(nacti.Error()).empty();
+    k.platforma.ZpravaBox(ZpravaOChybe(nacti), MsgBox::OkOnly | MsgBox::Exclamation | MsgBox::HelpButton, {},
+                          maText ? nacti.ErrorHelp() : nacti.Error());
+    if (okno)
+        okno->ZamerEditor();
+}
+
+} // namespace
+
+void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
+{
+    Prace prace(k.stav);
+    if (!prace.Ziskano())
+        return;
+    k.stav.Stav = 0;
+    k.posledniChybaNacteni = 0;
+    k.stav.Hotovo = 0;
+    k.model.Clear();
+    k.seznamMereni.ClearListing();
+    k.razeniBodu = Razeni();
+
+    if (k.volby.TOLERANCE <= 0)
+        k.volby.TOLERANCE = ToleranceAzimutu(k.volby);
+    k.seznamMereni.NastavVychoziPresnosti(k.volby.DK, k.volby.FK, k.volby.EK);
+
+    k.nacti = std::make_unique<Nacti>(k.platforma, k.volby);
+    k.nacti->JmenoSouboru(TitulekSouboru(k.souborZapisniku));
+    k.nacti->Zapisnik(text);
+    k.nacti->Interaktivni = true;
+    k.nacti->Zpracuj();
+    Nacti& nacti = *k.nacti;
+
+    PrevedZapisnik(k, nacti);
+    for (int s = 1; s <= k.model.stations.StationCount(); ++s)
+        k.razeniBodu.Add(Orizni(k.model.stations.GetStationName(s)), s);
+
+    if (nacti.IsError()) {
+        OhlasChybu(k, nacti, okno);
+        k.posledniChybaNacteni = nacti.Error();
+        return;
+    }
+    const int n = k.model.stations.StationCount();
+    k.StavovyRadek("Komprese OBLASTÍ");
+    k.model.regions.CompressRegions(n);
+    k.StavovyRadek("Vytřídění bodů do oblastí");
+    k.model.regions.BuildRegionLists(n);
+    k.StavovyRadek("Přiřazení daných bodů");
+    k.model.RebuildConnections();
+    k.stav.Hotovo |= HotovoNacteno;
+    k.StavovyRadek("");
+    k.stav.Stav = 1;
+    k.seznamMereni.VypocetOdchylek(k.model, k.platforma, false, nullptr);
+    if (okno)
+        okno->NastavTitulek(nacti.LokalitaZapisniku().jmeno);
+}
+
+} // namespace lomvira

@@ -1,0 +1,40 @@
+#pragma once
+// The load: runs the parser over the notebook text and turns the parsed notebook into the
+// survey model, the measurement list and the regions and connections the network needs.
+
+#include <cstdint>
+#include <string>
+
+namespace lomvira {
+
+struct Kontext;
+class Nacti;
+
+// What the load asks of the window that holds the notebook editor.
+class OknoZapisniku {
+public:
+    virtual ~OknoZapisniku() = default;
+    // Selects the faulty line: a 0-based byte offset into the text and a length in bytes.
+    virtual void OznacChybnyRadek(std::int32_t zacatek, std::int32_t delka) = 0;
+    // Shows the notebook editor's tab.
+    virtual void PrepniNaZapisnik() = 0;
+    // Gives the editor the focus.
+    virtual void ZamerEditor() = 0;
+    // "Lomvira pro Windows - " and the locality of the loaded notebook.
+    virtual void NastavTitulek(const std::string& lokalita) = 0;
+};
+
+// Loads the text into the context's model. Does nothing while another long operation
+// runs. On a notebook error the model keeps what the lines before the faulty one gave;
+// the window (when given) selects the faulty line and the user is told.
+void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno = nullptr);
+
+// Converts the parsed notebook into the model: stations, shots, regions, the measurement
+// list and the given points. Returns false (with the parser's error set on the line) when
+// the model cannot take a shot.
+bool PrevedZapisnik(Kontext& k, Nacti& nacti);
+
+// The file title that names a notebook without LOKALITA: the name without its folder.
+std::string TitulekSouboru(const std::string& path);
+
+} // namespace lomvira

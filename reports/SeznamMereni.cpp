@@ -1,0 +1,215 @@
+#include "reports/SeznamMereni.h"
+
+#include "app/Cisla.h"
+#include "app/Platforma.h"
+#include "app/Text.h"
+#include "model/Model.h"
+
+#include <cmath>
+
+namespace lomvira {
+
+namespace {
+
+// Half a circle in an angle unit.
+double PulKruhu(int jednotky)
+{
+    return jednotky == JednotkaStupne ? 180.0 : (jednotky == JednotkaGrady ? 200.0 : PI);
+}
+
+// x − Int(x / m) × m, with Int rounding towards minus infinity.
+double Mod(double x, double m)
+{
+    return x - std::floor(x / m) * m;
+}
+
+// A fixed-decimals number with the user's decimal mark, right-aligned in the width.
+std::string Sloupec(double value, int decimals, std::size_t width, char desetinnyZnak)
+{
+    std::string s = FormatCislo(value, decimals);
+    for (char& c : s)
+        if (c == '.')
+            c = desetinnyZnak;
+    if (s.size() < width)
+        s.insert(0, width - s.size(), ' ');
+    return s;
+}
+
+// The mark of an angle unit: one character of "°gr" (of "°g" when radians have none).
+std::string ZnackaJednotky(int jednotky, bool sRadiany)
+{
+    switch (jednotky) {
+    case JednotkaStupne: return "\xC2\xB0";
+    case JednotkaGrady: return "g";
+    default: return sRadiany ? "r" : "";
+    }
+}
+
+// Reduces a slope length to the line's distance mode.
+double DelkaVeZpusobu(double slope, double inclination, int zpusob)
+{
+    if (zpusob == 1)
+        return slope * std::cos(inclination);
+    if (zpusob == 2)
+        return slope * std::fabs(std::sin(inclination));
+    return slope;
+}
+
+} // namespace
+
+KodyMereni RozbalKody(std::int16_t flags)
+{
+    const auto k = UnpackFlags(flags);
+    return {k[0], k[1] != 0, k[2], k[3], k[4]};
+}
+
+void SeznamMereni::ClearListing()
+{
+    zaznamy_.clear();
+}
+
+void SeznamMereni::AddListingRecord(int from, int to, double distance, double direction, double backDirection,
+                                    double inclination, std::int16_t flags, double deviation, double declination,
+                                    const std::string& nameFrom, const std::string& nameTo)
+{
+    MeasurementListRecord r;
+    r.Used = 1;
+    r.Flags = flags;
+    r.From = static_cast<std::int16_t>(from);
+    r.To = static_cast<std::int16_t>(to);
+    r.Distance = distance;
+    r.Direction = direction;
+    r.BackDirection = backDirection;
+    r.Inclination = inclination;
+    r.NameFrom = PevnaSirka(nameFrom, 10);
+    r.NameTo = PevnaSirka(nameTo, 10);
+    r.Deviation = deviation;
+    r.Declination = declination;
+    r.DefaultAccuracies = presnosti_;
+    zaznamy_.push_back(std::move(r));
+}
+
+MeasurementListRecord SeznamMereni::GetListingRecord(int n) const
+{
+    if (n < 1 || n > ListingCount())
+        return {};
+    return zaznamy_[static_cast<std::size_t>(n - 1)];
+}
+
+ListingMeasurement SeznamMereni::GetListingMeasurement(int n) const
+{
+    const MeasurementListRecord r = GetListingRecord(n);
+    if (r.Used != 1)
+        return {};
+    const KodyMereni k = RozbalKody(r.Flags);
+    ListingMeasurement m;
+    m.From = r.From;
+    m.To = r.To;
+    m.I = NaRadiany(r.Inclination, k.jednotkySklonu);
+    if (k.zpusobSklonu == 1)
+        m.I = PI / 2 - m.I;
+    m.L = r.Distance;
+    if (k.zpusobDelky == 1)
+        m.L /= std::cos(m.I);
+    else if (k.zpusobDelky == 2)
+        m.L /= std::sin(m.I);
+    m.A = PI / 2 - NaRadiany(r.CorrectedDirection, k.jednotkySmeru);
+    return m;
+}
+
+void SeznamMereni::VypocetOdchylek(const Model& model, Platforma& platforma, bool vypocteno,
+                                   const std::function<bool(int shot)>& veVyrovnaneSiti)
+{
+    platforma.StavovyRadek("Výpočet odchylek");
+    for (MeasurementListRecord& r : zaznamy_) {
+        r.HasRepeatDeviations = 0;
+        r.HasAdjustedDeviations = 0;
+        const KodyMereni k = RozbalKody(r.Flags);
+        const double h = PulKruhu(k.jednotkySmeru);
+        const double hi = PulKruhu(k.jednotkySklonu);
+
+        double stred = r.Direction;
+        if (k.zpetnySmer)
+            stred = r.Direction + (Mod(r.BackDirection - r.Direction, 2 * h) - h) / 2;
+        r.CorrectedDirection = Mod((r.Deviation + r.Declination) / PI * h + stred, 2 * h);
+        const double opraveny = NaRadiany(r.CorrectedDirection, k.jednotkySmeru);
+
+        const int shot = model.shots.GetSignedShot(r.From, r.To);
+        if (shot != 0 && model.shots.GetMeasurementCount(std::abs(shot)) >= 2) {
+            if (const auto mean = model.shots.GetShotBetween(r.From, r.To)) {
+                r.HasRepeatDeviations = -1;
+                const double a = PI / 2 - mean->Az;
+                double sklon = mean->Inc;
+                const double delka = DelkaVeZpusobu(mean->L, sklon, k.zpusobDelky);
+                if (k.zpusobSklonu == 1)
+                    sklon = PI / 2 - sklon;
+                r.RepeatDevDistance = delka - r.Distance;
+                r.RepeatDevDirection = NormalizeSignedAngle(a - opraveny) / PI * h;
+                r.RepeatDevInclination = NormalizeSignedAngle(sklon - NaRadiany(r.Inclination, k.jednotkySklonu))
+                                         / PI * hi;
+            }
+        }
+
+        if (vypocteno && shot != 0 && veVyrovnaneSiti && veVyrovnaneSiti(std::abs(shot))) {
+            const StationRecord a = model.stations.GetStation(r.From);
+            const StationRecord b = model.stations.GetStation(r.To);
+            const double dx = b.X - a.X, dy = b.Y - a.Y, dz = b.Z - a.Z;
+            const double vodorovna = std::sqrt(dx * dx + dy * dy);
+            const double sikma = std::sqrt(vodorovna * vodorovna + dz * dz);
+            double azimut = 0, ignor = 0;
+            PolarniSouradnice(dx, dy, ignor, azimut);
+            double sklon = std::atan2(dz, vodorovna);
+            const double smer =
+                PI / 2 - azimut - model.regions.GetRegionRotation(model.regions.RegionOf(r.From));
+            const double delka = DelkaVeZpusobu(sikma, sklon, k.zpusobDelky);
+            if (k.zpusobSklonu == 1)
+                sklon = PI / 2 - sklon;
+            r.HasAdjustedDeviations = -1;
+            r.AdjustedDevDistance = delka - r.Distance;
+            r.AdjustedDevDirection = NormalizeSignedAngle(smer - opraveny) / PI * h;
+            r.AdjustedDevInclination =
+                NormalizeSignedAngle(sklon - NaRadiany(r.Inclination, k.jednotkySklonu)) / PI * hi;
+        }
+    }
+    platforma.StavovyRadek("");
+}
+
+std::string SeznamMereni::Radek(const MeasurementListRecord& r, bool jenSesSloupcu, char znak) const
+{
+    const KodyMereni k = RozbalKody(r.Flags);
+    static const char* const znackyDelky[] = {" ", "V", "H", " "};
+    const std::string smer = ZnackaJednotky(k.jednotkySmeru, !jenSesSloupcu);
+    const std::string sklon = ZnackaJednotky(k.jednotkySklonu, !jenSesSloupcu);
+    std::string s = r.NameFrom + r.NameTo;
+    s += Sloupec(r.Distance, 3, 8, znak) + znackyDelky[k.zpusobDelky & 3];
+    s += Sloupec(r.Direction, 2, 7, znak) + smer;
+    s += k.zpetnySmer ? Sloupec(r.BackDirection, 2, 7, znak) + smer : std::string(8, ' ');
+    s += Sloupec(r.Inclination, 2, 7, znak) + sklon + (k.zpusobSklonu == 1 ? "Z" : " ");
+    s += Sloupec(r.CorrectedDirection, 3, 8, znak) + smer;
+    if (!jenSesSloupcu) {
+        s += Sloupec(Z_Radianu(r.Deviation, k.jednotkySmeru), 3, 8, znak) + smer;
+        s += Sloupec(Z_Radianu(r.Declination, k.jednotkySmeru), 3, 8, znak) + smer;
+    }
+    return s;
+}
+
+std::vector<std::string> SeznamMereni::VypisMereni(char desetinnyZnak) const
+{
+    std::vector<std::string> lines;
+    lines.reserve(zaznamy_.size());
+    for (const MeasurementListRecord& r : zaznamy_)
+        if (r.Used == 1)
+            lines.push_back(Radek(r, false, desetinnyZnak));
+    return lines;
+}
+
+std::vector<std::string> SeznamMereni::VypisMereniZamery(const Model& model, int shot, char desetinnyZnak) const
+{
+    std::vector<std::string> lines;
+    for (const MeasurementListRecord& r : zaznamy_)
+        if (r.Used == 1 && std::abs(model.shots.GetSignedShot(r.From, r.To)) == std::abs(shot) && shot != 0)
+            lines.push_back(Radek(r, true, desetinnyZnak));
+    return lines;
+}
+
+} // namespace lomvira

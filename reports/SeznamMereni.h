@@ -1,0 +1,82 @@
+#pragma once
+// The measurement list: every measurement line as written, in notebook order, with its
+// corrected direction and its deviations from the shot's mean and from the adjusted
+// network.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lomvira {
+
+class Platforma;
+struct Model;
+
+struct MeasurementListRecord {
+    std::int16_t Used = 0;
+    std::int16_t Flags = 0;
+    std::int16_t From = 0, To = 0;
+    double Distance = 0;
+    double Direction = 0;
+    double BackDirection = 0;
+    double Inclination = 0;
+    std::string NameFrom, NameTo; // 10 characters each
+    double Deviation = 0;         // radians
+    double Declination = 0;       // radians
+    double CorrectedDirection = 0;
+    std::int16_t HasRepeatDeviations = 0;
+    double RepeatDevDistance = 0, RepeatDevDirection = 0, RepeatDevInclination = 0;
+    std::int16_t HasAdjustedDeviations = 0;
+    double AdjustedDevDistance = 0, AdjustedDevDirection = 0, AdjustedDevInclination = 0;
+    std::array<double, 3> DefaultAccuracies{};
+};
+
+// A measurement in the computation's convention.
+struct ListingMeasurement {
+    std::int16_t From = 0, To = 0;
+    double L = 0, A = 0, I = 0;
+};
+
+// The unpacked codes of a record's Flags.
+struct KodyMereni {
+    int zpusobDelky = 0;   // 0 slope, 1 horizontal, 2 vertical
+    bool zpetnySmer = false;
+    int jednotkySmeru = 0; // 0 degrees, 1 grads, 2 radians
+    int zpusobSklonu = 0;  // 0 from the horizon, 1 from the zenith
+    int jednotkySklonu = 0;
+};
+KodyMereni RozbalKody(std::int16_t flags);
+
+class SeznamMereni {
+public:
+    void ClearListing();
+    // The default accuracies of the load, stored with every record added after this.
+    void NastavVychoziPresnosti(double dk, double fk, double ek) { presnosti_ = {dk, fk, ek}; }
+    void AddListingRecord(int from, int to, double distance, double direction, double backDirection,
+                          double inclination, std::int16_t flags, double deviation, double declination,
+                          const std::string& nameFrom, const std::string& nameTo);
+    int ListingCount() const { return static_cast<int>(zaznamy_.size()); }
+    // A blank record outside 1..count.
+    MeasurementListRecord GetListingRecord(int n) const;
+    ListingMeasurement GetListingMeasurement(int n) const;
+
+    // Corrected directions and deviations of every record. `veVyrovnaneSiti` tells whether
+    // a shot lies in a network group the last computation adjusted; it is asked only when
+    // `vypocteno` is set.
+    void VypocetOdchylek(const Model& model, Platforma& platforma, bool vypocteno,
+                         const std::function<bool(int shot)>& veVyrovnaneSiti);
+
+    // One line per record; `desetinnyZnak` is the user's decimal mark.
+    std::vector<std::string> VypisMereni(char desetinnyZnak) const;
+    // The lines of the records of one shot (either orientation), columns 1 to 6.
+    std::vector<std::string> VypisMereniZamery(const Model& model, int shot, char desetinnyZnak) const;
+
+private:
+    std::string Radek(const MeasurementListRecord& r, bool jenSesSloupcu, char desetinnyZnak) const;
+    std::vector<MeasurementListRecord> zaznamy_;
+    std::array<double, 3> presnosti_{};
+};
+
+} // namespace lomvira
