@@ -15,7 +15,7 @@ namespace {
 
 constexpr int SirkaTabulatoru = 8;
 constexpr char DesetinnaTecka = '.';
-constexpr std::string_view ZnackaStupne = "\xC2\xB0";
+constexpr std::string_view ZnakStupne = "\xC2\xB0"; // "°"
 
 bool JeMezera(char c) { return static_cast<unsigned char>(c) <= 32; }
 bool JeCislice(char c) { return c >= '0' && c <= '9'; }
@@ -121,6 +121,47 @@ double HodnotaCislovky(std::string_view s, bool& mimo)
         return 0.0;
     return zaporne ? -v : v;
 }
+
+constexpr int ZnackaStupnu = 1;
+constexpr int ZnackaMinut = 2;
+constexpr int ZnackaVteriny = 3;
+
+// The parts of a number written as an angle: degrees, minutes, seconds.
+struct SoucetUhlu {
+    double soucet = 0.0;
+    int znamenko = 1;
+    int uroven = 0; // the last mark read
+
+    void Znacka(int znacka, std::string_view cast, bool& mimo)
+    {
+        // The first mark, whichever it is, carries the sign of the whole angle.
+        if (uroven == 0)
+            znamenko = (!cast.empty() && cast[0] == '-') ? -1 : 1;
+        const double v = std::fabs(HodnotaCislovky(cast, mimo));
+        soucet += znacka == ZnackaStupnu ? v : znacka == ZnackaMinut ? v / 60.0 : v / 3600.0;
+        uroven = znacka;
+    }
+
+    // The whole number, with the numeral left after the last mark (minutes after the
+    // degrees, seconds after the minutes). Never infinite: a numeral or a sum out of range
+    // gives 0 and sets `mimo`.
+    double Vysledek(std::string_view zbytek, bool& mimo) const
+    {
+        const double v = HodnotaCislovky(zbytek, mimo);
+        double hodnota = v;
+        if (uroven > 0) {
+            double s = soucet;
+            if (uroven == ZnackaStupnu)
+                s += std::fabs(v) / 60.0;
+            else if (uroven == ZnackaMinut)
+                s += std::fabs(v) / 3600.0;
+            hodnota = s * znamenko;
+        }
+        if (!std::isfinite(hodnota))
+            mimo = true;
+        return mimo ? 0.0 : hodnota;
+    }
+};
 
 // A decimal number as text, with "." whatever the locale, to 15 significant digits.
 std::string TextCisla(double v)
@@ -378,20 +419,20 @@ void Vstup::ZbytkovyOddelovac()
 
 // --- numbers --------------------------------------------------------------------------------
 
-// 1 degree mark ("°" or "^"), 2 minute mark, 3 second mark, 0 none.
+// The angle mark at pos ("°" or "^", "'", '"'); 0 for none.
 int Vstup::ZnackaUhlu(int pos, int& delka) const
 {
     delka = 1;
     const char z = r_.radek[pos];
     if (z == '^')
-        return 1;
+        return ZnackaStupnu;
     if (z == '\'')
-        return 2;
+        return ZnackaMinut;
     if (z == '"')
-        return 3;
-    if (JeZnakNa(ZnackaStupne, pos)) {
-        delka = static_cast<int>(ZnackaStupne.size());
-        return 1;
+        return ZnackaVteriny;
+    if (JeZnakNa(ZnakStupne, pos)) {
+        delka = static_cast<int>(ZnakStupne.size());
+        return ZnackaStupnu;
     }
     return 0;
 }
@@ -399,10 +440,8 @@ int Vstup::ZnackaUhlu(int pos, int& delka) const
 Vstup::Cislovka Vstup::CtiCislovku(int pos, bool dms, bool jenUvodniZnamenko) const
 {
     Cislovka c;
+    SoucetUhlu uhel;
     std::string cast; // the numeral of the current part, upper-cased
-    double soucet = 0.0;
-    int znamenko = 1;
-    int uroven = 0; // the last mark read: 1 degrees, 2 minutes, 3 seconds
     bool znamenkoMozne = true, tecka = false, exponent = false, cislice = false;
     while (pos < r_.delka) {
         const char z = Velke(r_.radek[pos]);
@@ -412,26 +451,22 @@ Vstup::Cislovka Vstup::CtiCislovku(int pos, bool dms, bool jenUvodniZnamenko) co
             cislice = true;
             if (jenUvodniZnamenko)
                 znamenkoMozne = false;
-        } else if ((z == '+' || z == '-') && znamenkoMozne && uroven == 0) {
+        } else if ((z == '+' || z == '-') && znamenkoMozne && uhel.uroven == 0) {
             znamenkoMozne = false;
-        } else if (z == DesetinnaTecka && !tecka && (!exponent || uroven > 0)) {
+        } else if (z == DesetinnaTecka && !tecka && (!exponent || uhel.uroven > 0)) {
             tecka = true;
             znamenkoMozne = false;
-        } else if (z == 'E' && !exponent && cislice && uroven == 0) {
+        } else if (z == 'E' && !exponent && cislice && uhel.uroven == 0) {
             exponent = true;
             znamenkoMozne = true; // the exponent may have its own sign
-        } else if (znacka > uroven) {
-            const double v = HodnotaCislovky(cast, c.mimo);
-            if (uroven == 0) // the first mark takes the sign of the whole angle
-                znamenko = (!cast.empty() && cast[0] == '-') ? -1 : 1;
-            soucet += std::fabs(v) / (znacka == 1 ? 1.0 : znacka == 2 ? 60.0 : 3600.0);
-            uroven = znacka;
+        } else if (znacka > uhel.uroven) {
+            uhel.Znacka(znacka, cast, c.mimo);
             c.znacky = true;
             cast.clear();
             tecka = false;
             znamenkoMozne = false;
             pos += delkaZnacky;
-            if (znacka == 3) {
+            if (znacka == ZnackaVteriny) {
                 c.uzavreno = true;
                 break;
             }
@@ -442,18 +477,7 @@ Vstup::Cislovka Vstup::CtiCislovku(int pos, bool dms, bool jenUvodniZnamenko) co
         cast += z;
         ++pos;
     }
-    const double v = HodnotaCislovky(cast, c.mimo);
-    if (uroven == 0) {
-        c.hodnota = v;
-    } else {
-        if (uroven < 3)
-            soucet += std::fabs(v) / (uroven == 1 ? 60.0 : 3600.0);
-        c.hodnota = soucet * znamenko;
-    }
-    if (!std::isfinite(c.hodnota))
-        c.mimo = true;
-    if (c.mimo)
-        c.hodnota = 0.0;
+    c.hodnota = uhel.Vysledek(cast, c.mimo);
     c.konec = pos;
     return c;
 }
