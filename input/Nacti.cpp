@@ -4,6 +4,8 @@
 #include "app/Platforma.h"
 #include "app/Soubory.h"
 #include "app/Text.h"
+#include "coords/KrovakJTSK.h"
+#include "coords/SourSystTransf.h"
 #include "input/Chybovnik.h"
 
 #include <algorithm>
@@ -180,8 +182,46 @@ void Nacti::Zpracuj()
             break;
         vstup_.NovyRadek();
     }
-    // The convergence from given points and their transformation into the computation
-    // order belong to the coordinate conversion, which runs after the parse.
+    PrevedDaneBody();
+}
+
+// The S-JTSK grid position (X south, Y west) of a given point as the notebook wrote it.
+static KrovakRovina PolohaJTSK(const SourSystem& system, const Bod& zapsany)
+{
+    if (EfektivniPoradi(system, 0) == 1)
+        return {zapsany.Y, zapsany.X};
+    return {zapsany.X, zapsany.Y};
+}
+
+void Nacti::PrevedDaneBody()
+{
+    const std::int32_t pocet = dbody_.Count();
+    if (sourSys_.JTSK() && sourSys_.AutomatickaKonvergence() > 1 && pocet > 0) {
+        // The first given point, or the centroid of all of them.
+        KrovakRovina p{0, 0};
+        const std::int32_t n = sourSys_.AutomatickaKonvergence() == 2 ? 1 : pocet;
+        for (std::int32_t i = 1; i <= n; ++i) {
+            const KrovakRovina q = PolohaJTSK(sourSys_, dbody_.Bod(i)->Bod());
+            p.X += q.X / n;
+            p.Y += q.Y / n;
+        }
+        if (const auto geo = KrovakInverse(p.X, p.Y))
+            sourSys_.NastavNatoc(MeridianovaKonvergence(geo->lambda, geo->fi));
+        else
+            MyMsgBox("Meridiánovou konvergenci nelze z daných bodů určit; počítá se s nulovou.",
+                     MsgBox::OkOnly | MsgBox::Exclamation);
+    }
+    // The points as written become the output record; their coordinates turn into the
+    // notebook frame the computation starts from.
+    const SourSystTransf t(sourSys_);
+    for (std::int32_t i = 1; i <= pocet; ++i) {
+        DBod& bod = *dbody_.Bod(i);
+        const Bod& zapsany = bod.Bod();
+        const ZBod z{zapsany.Name, zapsany.X, zapsany.Y, zapsany.Z};
+        const Bod g = t.ZVystupu(z);
+        bod.SetZBod(z);
+        bod.SetCoordinates(g.X, g.Y, g.Z);
+    }
 }
 
 // --- commands ----------------------------------------------------------------------------

@@ -116,6 +116,9 @@ private:
     void DanyBod();
     void MericiRadek();
     void Zastarale(const std::string& advice);
+    // After the parse: the convergence from the given points when the system asks for it,
+    // and the given points into the notebook frame.
+    void PrevedDaneBody();
 
     void PrikazVzd();
     void PrikazHorUh();

@@ -30,13 +30,14 @@ std::string VypisZapisniku(const Nacti& nacti)
     if (system.RelativniVysky() == VyskyKBodu) {
         const DBod* bod = nacti.DBody().Bod(system.SrovnavaciBod());
         out += " k bodu: " + system.SrovnavaciBod();
-        out += bod ? Souradnice(osy, bod->Bod().X, bod->Bod().Y, bod->Bod().Z)
+        out += bod ? Souradnice(osy, bod->ZBod().X, bod->ZBod().Y, bod->ZBod().Z)
                    : Souradnice(osy, 0, 0, system.SrovnavaciRovina());
     }
     out += CRLF;
 
     for (std::int32_t i = 1; i <= nacti.DBody().Count(); ++i) {
-        const Bod& b = nacti.DBody().Bod(i)->Bod();
+        // As written: the labels are those of the notebook's system.
+        const ZBod& b = nacti.DBody().Bod(i)->ZBod();
         out += "Dany: " + b.Name + Souradnice(osy, b.X, b.Y, b.Z) + CRLF;
     }
 
