@@ -1,0 +1,184 @@
+#include "model/ShotTable.h"
+
+#include "app/Cisla.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace lomvira {
+
+namespace {
+
+constexpr int MaxCislo16 = 32767;
+
+bool KladneKonecne(double v)
+{
+    return std::isfinite(v) && v > 0.0;
+}
+
+} // namespace
+
+std::uint32_t ShotTable::Klic(int from, int to)
+{
+    return (static_cast<std::uint32_t>(from) << 16) | static_cast<std::uint32_t>(to & 0xFFFF);
+}
+
+std::int16_t ShotTable::AddShot(int a, int b, double L, double Az, double Inc, double varL, double varAz,
+                                double varInc)
+{
+    if (a < 1 || b < 1 || a > MaxCislo16 || b > MaxCislo16)
+        return 0;
+    if (!KladneKonecne(L) || !KladneKonecne(varL) || !KladneKonecne(varAz) || !KladneKonecne(varInc)
+        || !std::isfinite(Az) || !std::isfinite(Inc))
+        return 0;
+    if (a > b) { // the measurement turned round into the stored direction
+        std::swap(a, b);
+        Az += PI;
+        Inc = -Inc;
+    }
+    Az = NormalizeAngle(Az);
+    Inc = NormalizeSignedAngle(Inc);
+
+    const double wL = 1.0 / varL, wAz = 1.0 / varAz, wInc = 1.0 / varInc;
+    const double invL = (1.0 / L) / varL;
+    const double incW = Inc / varInc;
+    if (!std::isfinite(wL) || !std::isfinite(wAz) || !std::isfinite(wInc) || !std::isfinite(invL)
+        || !std::isfinite(incW))
+        return 0; // a variance so small that its weight overflows
+
+    std::int16_t n = FindShot(a, b);
+    if (n == 0) {
+        if (zamery_.size() >= static_cast<std::size_t>(MaxCislo16))
+            return 0;
+        ShotRecord r;
+        r.From = static_cast<std::int16_t>(a);
+        r.To = static_cast<std::int16_t>(b);
+        r.RefAzimuth = Az;
+        r.FirstLength = L;
+        r.FirstInclination = Inc;
+        zamery_.push_back(r);
+        n = static_cast<std::int16_t>(zamery_.size());
+        podleDvojice_.emplace(Klic(a, b), n);
+    }
+    ShotRecord& r = zamery_[static_cast<std::size_t>(n - 1)];
+    if (r.MeasurementCount >= MaxCislo16)
+        return 0;
+    // Readings of 0.1° and 359.9° lie 0.2° apart, not a full turn less 0.2°.
+    const double odchylka = NormalizeSignedAngle(Az - r.RefAzimuth);
+    r.MeasurementCount++;
+    r.SumInvLength += invL;
+    r.SumAzimuthDev += odchylka / varAz;
+    r.SumInclination += incW;
+    r.SumWeightLength += wL;
+    r.SumWeightAzimuth += wAz;
+    r.SumWeightInclination += wInc;
+    return n;
+}
+
+std::int16_t ShotTable::FindShot(int from, int to) const
+{
+    if (from < 1 || to < 1 || from > MaxCislo16 || to > MaxCislo16)
+        return 0;
+    const auto it = podleDvojice_.find(Klic(from, to));
+    return it == podleDvojice_.end() ? 0 : it->second;
+}
+
+std::int16_t ShotTable::GetSignedShot(int a, int b) const
+{
+    if (a <= b)
+        return FindShot(a, b);
+    return static_cast<std::int16_t>(-FindShot(b, a));
+}
+
+const ShotRecord* ShotTable::Zaznam(int k) const
+{
+    const long long n = std::llabs(k);
+    if (n < 1 || n > static_cast<long long>(zamery_.size()))
+        return nullptr;
+    return &zamery_[static_cast<std::size_t>(n - 1)];
+}
+
+ShotValues ShotTable::GetShot(int k) const
+{
+    const ShotRecord* r = Zaznam(k);
+    if (!r)
+        return {};
+    ShotValues v{r->From, r->To, 0.0, 0.0, 0.0};
+    if (r->MeasurementCount == 1) {
+        v.L = r->FirstLength;
+        v.Az = r->RefAzimuth;
+        v.Inc = r->FirstInclination;
+    } else {
+        v.L = r->SumWeightLength / r->SumInvLength;
+        v.Az = NormalizeAngle(r->RefAzimuth + r->SumAzimuthDev / r->SumWeightAzimuth);
+        v.Inc = NormalizeSignedAngle(r->SumInclination / r->SumWeightInclination);
+    }
+    if (k < 0) {
+        std::swap(v.From, v.To);
+        v.Az = NormalizeAngle(v.Az + PI);
+        v.Inc = -v.Inc;
+    }
+    return v;
+}
+
+std::optional<ShotValues> ShotTable::GetShotBetween(int a, int b) const
+{
+    const std::int16_t k = GetSignedShot(a, b);
+    if (k == 0)
+        return std::nullopt;
+    return GetShot(k);
+}
+
+ShotVariances ShotTable::GetShotVariances(int k, bool viceMereni) const
+{
+    const ShotRecord* r = Zaznam(k);
+    if (!r)
+        return {};
+    const double n = viceMereni ? 1.0 : static_cast<double>(r->MeasurementCount);
+    return {n / r->SumWeightLength, n / r->SumWeightAzimuth, n / r->SumWeightInclination};
+}
+
+std::int16_t ShotTable::GetMeasurementCount(int k) const
+{
+    const ShotRecord* r = Zaznam(k);
+    return r ? r->MeasurementCount : static_cast<std::int16_t>(-1);
+}
+
+void ShotTable::SetShotStyles(int k, std::int16_t drawStyle, std::int16_t viewStyle)
+{
+    if (!Zaznam(k))
+        return;
+    ShotRecord& r = zamery_[static_cast<std::size_t>(std::llabs(k) - 1)];
+    if (r.DrawStyle == 0)
+        r.DrawStyle = drawStyle;
+    if (r.ViewStyle == 0)
+        r.ViewStyle = viewStyle;
+}
+
+ShotRecord ShotTable::GetShotRecord(int k) const
+{
+    const ShotRecord* r = Zaznam(k);
+    return r ? *r : ShotRecord{};
+}
+
+void ShotTable::ClearShots()
+{
+    zamery_.clear();
+    podleDvojice_.clear();
+}
+
+std::int16_t PackFlags(int a, int b, int c, int d, int e)
+{
+    return static_cast<std::int16_t>((a & 3) | (b & 3) << 2 | (c & 3) << 4 | (d & 3) << 6 | (e & 3) << 8);
+}
+
+std::array<std::int16_t, 5> UnpackFlags(std::int16_t flags)
+{
+    std::array<std::int16_t, 5> out{};
+    for (int i = 0; i < 5; ++i)
+        out[static_cast<std::size_t>(i)] = static_cast<std::int16_t>((flags >> (2 * i)) & 3);
+    return out;
+}
+
+} // namespace lomvira

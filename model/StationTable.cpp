@@ -1,0 +1,125 @@
+#include "model/StationTable.h"
+
+#include "app/Text.h"
+
+#include <cmath>
+
+namespace lomvira {
+
+std::string JmenoBodu(std::string_view name)
+{
+    return PevnaSirka(name, DelkaJmenaBodu);
+}
+
+std::int16_t StationTable::AddStation(std::string& name, bool* novy)
+{
+    name = JmenoBodu(name);
+    if (novy)
+        *novy = false;
+    if (const auto it = podleJmena_.find(name); it != podleJmena_.end())
+        return it->second;
+    if (body_.size() >= static_cast<std::size_t>(MaxPocetBodu))
+        return 0;
+    body_.push_back(StationRecord{name, 0.0, 0.0, 0.0, {}});
+    const auto n = static_cast<std::int16_t>(body_.size());
+    podleJmena_.emplace(name, n);
+    extremyPlatne_ = false;
+    if (novy)
+        *novy = true;
+    return n;
+}
+
+std::int16_t StationTable::FindStation(std::string_view name) const
+{
+    const auto it = podleJmena_.find(JmenoBodu(name));
+    return it == podleJmena_.end() ? 0 : it->second;
+}
+
+StationRecord StationTable::GetStation(int n) const
+{
+    if (n < 1 || n > static_cast<int>(body_.size()))
+        return StationRecord{JmenoBodu("Neznamy"), 0.0, 0.0, 0.0, {}};
+    return body_[static_cast<std::size_t>(n - 1)];
+}
+
+StationRecord StationTable::GetStationByName(std::string_view name) const
+{
+    const std::int16_t n = FindStation(name);
+    if (n == 0)
+        return StationRecord{JmenoBodu(""), 0.0, 0.0, 0.0, {}};
+    return body_[static_cast<std::size_t>(n - 1)];
+}
+
+std::string StationTable::GetStationName(int n) const
+{
+    if (n < 1 || n > static_cast<int>(body_.size()))
+        return {};
+    return body_[static_cast<std::size_t>(n - 1)].Name;
+}
+
+bool StationTable::SetStationCoordinates(int n, double x, double y, double z)
+{
+    if (n < 1 || n > static_cast<int>(body_.size()))
+        return false;
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z))
+        return false;
+    StationRecord& r = body_[static_cast<std::size_t>(n - 1)];
+    r.X = x;
+    r.Y = y;
+    r.Z = z;
+    extremyPlatne_ = false;
+    return true;
+}
+
+void StationTable::SetStationNote(int n, const std::string& text, Platforma& platforma)
+{
+    // Every measurement line hands its station texts over, most of them empty; only a
+    // real second note is worth a word.
+    if (n < 1 || n > static_cast<int>(body_.size()) || text.empty())
+        return;
+    StationRecord& r = body_[static_cast<std::size_t>(n - 1)];
+    if (r.Note.empty()) {
+        r.Note = text;
+        return;
+    }
+    platforma.ZpravaBox("Bod " + r.Name + " je jiz opatren poznamkou \r\n" + r.Note, MsgBox::Critical);
+}
+
+void StationTable::ClearStations()
+{
+    body_.clear();
+    podleJmena_.clear();
+    extremyPlatne_ = false;
+}
+
+CoordinateExtremes StationTable::GetCoordinateExtremes() const
+{
+    if (!extremyPlatne_) {
+        const std::int16_t prvni = body_.empty() ? 0 : 1;
+        for (auto& e : extremy_)
+            e = prvni;
+        for (std::size_t i = 1; i < body_.size(); ++i) {
+            const StationRecord& r = body_[i];
+            const double hodnoty[3] = {r.X, r.Y, r.Z};
+            for (int osa = 0; osa < 3; ++osa) {
+                if (hodnoty[osa] < Souradnice(extremy_[2 * osa], osa))
+                    extremy_[2 * osa] = static_cast<std::int16_t>(i + 1);
+                if (hodnoty[osa] > Souradnice(extremy_[2 * osa + 1], osa))
+                    extremy_[2 * osa + 1] = static_cast<std::int16_t>(i + 1);
+            }
+        }
+        extremyPlatne_ = true;
+    }
+    return {Souradnice(extremy_[0], 0), Souradnice(extremy_[1], 0), Souradnice(extremy_[2], 1),
+            Souradnice(extremy_[3], 1), Souradnice(extremy_[4], 2), Souradnice(extremy_[5], 2)};
+}
+
+double StationTable::Souradnice(int n, int osa) const
+{
+    if (n < 1 || n > static_cast<int>(body_.size()))
+        return 0.0;
+    const StationRecord& r = body_[static_cast<std::size_t>(n - 1)];
+    return osa == 0 ? r.X : osa == 1 ? r.Y : r.Z;
+}
+
+} // namespace lomvira
