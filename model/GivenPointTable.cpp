@@ -1,0 +1,115 @@
+#include "model/GivenPointTable.h"
+
+#include "app/Text.h"
+
+#include <cmath>
+
+namespace lomvira {
+
+void GivenPointTable::ClearGivenPoints()
+{
+    body_.clear();
+    zdroje_.clear();
+}
+
+std::int16_t GivenPointTable::FindGivenPoint(std::string_view name) const
+{
+    const std::string jmeno = JmenoBodu(name);
+    for (std::size_t i = body_.size(); i > 0; --i) {
+        if (body_[i - 1].Point.Name == jmeno)
+            return static_cast<std::int16_t>(i);
+    }
+    return 0;
+}
+
+std::int16_t GivenPointTable::SetGivenPoint(std::string_view name, double x, double y, double z,
+                                            Platforma& platforma)
+{
+    const std::string jmeno = JmenoBodu(name);
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
+        platforma.ZpravaBox("Daný bod " + Orizni(jmeno) + " nemá platné souřadnice, nebyl uložen.",
+                            MsgBox::Exclamation);
+        return 0;
+    }
+    std::int16_t n = FindGivenPoint(jmeno);
+    if (n == 0) {
+        if (body_.size() >= static_cast<std::size_t>(MaxDanychBodu)) {
+            platforma.ZpravaBox("Daný bod " + Orizni(jmeno) + " nelze přidat: daných bodů může být nejvýše "
+                                    + std::to_string(MaxDanychBodu) + ".",
+                                MsgBox::Exclamation);
+            return 0;
+        }
+        GivenPointRecord r;
+        r.Point.Name = jmeno;
+        r.EqualName = JmenoBodu("");
+        body_.push_back(r);
+        n = static_cast<std::int16_t>(body_.size());
+    }
+    StationRecord& p = body_[static_cast<std::size_t>(n - 1)].Point;
+    p.X = x;
+    p.Y = y;
+    p.Z = z;
+    return n;
+}
+
+bool GivenPointTable::SetGivenPointSource(std::string_view name, std::string_view equalName,
+                                          const std::string& source, Platforma& platforma)
+{
+    const std::string jmeno = JmenoBodu(name);
+    GivenPointRecord* bod = nullptr;
+    for (GivenPointRecord& r : body_) {
+        if (r.Point.Name == jmeno) {
+            bod = &r;
+            break;
+        }
+    }
+    if (!bod)
+        return false;
+    std::int16_t zdroj = 0;
+    if (!source.empty()) {
+        for (std::size_t i = 0; i < zdroje_.size() && zdroj == 0; ++i) {
+            if (zdroje_[i] == source)
+                zdroj = static_cast<std::int16_t>(i + 1);
+        }
+        if (zdroj == 0) {
+            if (zdroje_.size() >= static_cast<std::size_t>(MaxZdroju)) {
+                platforma.ZpravaBox("Zdroj souřadnic \"" + source + "\" nelze přidat: zdrojů může být nejvýše "
+                                        + std::to_string(MaxZdroju) + ".",
+                                    MsgBox::Exclamation);
+                return false;
+            }
+            zdroje_.push_back(source);
+            zdroj = static_cast<std::int16_t>(zdroje_.size());
+        }
+    }
+    bod->Source = zdroj;
+    bod->EqualName = JmenoBodu(equalName);
+    return true;
+}
+
+StationRecord GivenPointTable::GetGivenPoint(int n) const
+{
+    if (n < 1 || n > static_cast<int>(body_.size()))
+        return StationRecord{JmenoBodu(""), 0.0, 0.0, 0.0, {}};
+    return body_[static_cast<std::size_t>(n - 1)].Point;
+}
+
+GivenPointSource GivenPointTable::GetGivenPointSource(int n) const
+{
+    if (n < 1 || n > static_cast<int>(body_.size()))
+        return {};
+    const GivenPointRecord& r = body_[static_cast<std::size_t>(n - 1)];
+    if (r.Source < 1 || r.Source > static_cast<int>(zdroje_.size()))
+        return {r.EqualName, ZdrojZapisnik};
+    return {r.EqualName, zdroje_[static_cast<std::size_t>(r.Source - 1)]};
+}
+
+bool GivenPointTable::RemoveGivenPoint(int n)
+{
+    if (n < 1 || n > static_cast<int>(body_.size()))
+        return false;
+    body_.erase(body_.begin() + (n - 1));
+    return true;
+}
+
+} // namespace lomvira
