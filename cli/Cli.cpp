@@ -37,6 +37,8 @@ const std::vector<Prikaz> Prikazy = {
     {"instruments", "instruments SOUBOR.mer   vypíše měřidla a deklinace zápisníku", PrikazMeridla},
     {"load", "load SOUBOR.mer          načte zápisník (vypíše jen varování a chyby)", PrikazNacteni},
     {"listing", "listing SOUBOR.mer       vypíše seznam měření", PrikazVypisMereni},
+    {"groups", "groups SOUBOR.mer        načte, vektorizuje a vypíše skupiny každé oblasti", PrikazSkupiny},
+    {"compute", "compute [--csv] SOUBOR.mer  spočte souřadnice bodů a vypíše je", PrikazVypocet},
 };
 
 void PisNapovedu(std::ostream& out)

@@ -2,7 +2,13 @@
 
 #include "app/Kontext.h"
 #include "app/Soubory.h"
+#include "adjust/Vypocet.h"
+#include "app/Cisla.h"
+#include "app/Text.h"
+#include "coords/SourSystTransf.h"
 #include "input/NactiZapisnik.h"
+#include "network/Krizovat.h"
+#include "reports/VypisBodu.h"
 #include "input/Nacti.h"
 #include "input/VypisZapisniku.h"
 
@@ -91,6 +97,105 @@ int PrikazVypisMereni(Prostredi& env, const std::vector<std::string>& args)
     if (!NactiDoKontextu(env, args[0], k))
         return ChybaZapisniku;
     for (const std::string& line : k.seznamMereni.VypisMereni('.'))
+        env.out << line << "\n";
+    return Uspech;
+}
+
+namespace {
+
+const char* const ZnakySkupin = "RPS";
+
+std::string JmenoStanice(const Kontext& k, int s)
+{
+    return Orizni(k.model.stations.GetStationName(s));
+}
+
+void VypisSkupinu(Prostredi& env, const Kontext& k, int r, int g)
+{
+    const Krizovat& sit = k.sit;
+    const int druh = sit.GroupKind(r, g);
+    env.out << "Skupina " << g << "  typ " << (druh >= 0 && druh <= 2 ? ZnakySkupin[druh] : 'N') << "  bodů "
+            << sit.GroupStationCount(r, g) << "  záměr " << sit.GroupShotCount(r, g) << "\n";
+    env.out << "  Vztažné:";
+    for (int i = 1; i <= sit.GroupRefCount(r, g); ++i) {
+        const GroupRef ref = sit.Get_ZBod_OS(r, g, i);
+        env.out << " " << ref.RefPosition << "=";
+        if (ref.RefPoint < 0)
+            env.out << "*" << Orizni(k.model.givenPoints.GetGivenPoint(-ref.RefPoint).Name);
+        else
+            env.out << JmenoStanice(k, ref.RefPoint);
+    }
+    env.out << "\n  Body:";
+    for (int i = 1; i <= sit.GroupStationCount(r, g); ++i)
+        env.out << " " << JmenoStanice(k, sit.GetGroupStation(r, g, i));
+    env.out << "\n  Záměry:";
+    for (int i = 1; i <= sit.GroupShotCount(r, g); ++i) {
+        const GroupShotValues z = sit.GetGroupShotValues(r, g, i);
+        env.out << " " << JmenoStanice(k, sit.GetGroupStation(r, g, z.From)) << "-"
+                << JmenoStanice(k, sit.GetGroupStation(r, g, z.To));
+    }
+    env.out << "\n";
+}
+
+// Loads and vectorises; false (after the message) when either fails.
+bool Vektorizuj(Prostredi& env, const std::string& path, Kontext& k)
+{
+    if (!NactiDoKontextu(env, path, k))
+        return false;
+    Vectorize(k);
+    return k.stav.Stav >= 2;
+}
+
+} // namespace
+
+int PrikazSkupiny(Prostredi& env, const std::vector<std::string>& args)
+{
+    if (args.size() != 1) {
+        env.err << "Použití: lomvira-cli groups SOUBOR.mer\n";
+        return ChybaPouziti;
+    }
+    Kontext k(env.platforma, env.nastaveni);
+    if (!Vektorizuj(env, args[0], k))
+        return ChybaZapisniku;
+    for (int r = 1; r <= k.model.regions.RegionCount(); ++r) {
+        env.out << "Oblast " << r << "\n";
+        for (int g = 1; g <= k.sit.GroupCount(r); ++g)
+            VypisSkupinu(env, k, r, g);
+    }
+    return Uspech;
+}
+
+int PrikazVypocet(Prostredi& env, const std::vector<std::string>& args)
+{
+    std::vector<std::string> soubory;
+    bool csv = false;
+    for (const std::string& a : args) {
+        if (a == "--csv")
+            csv = true;
+        else
+            soubory.push_back(a);
+    }
+    if (soubory.size() != 1) {
+        env.err << "Použití: lomvira-cli compute [--csv] SOUBOR.mer\n";
+        return ChybaPouziti;
+    }
+    Kontext k(env.platforma, env.nastaveni);
+    if (!Vektorizuj(env, soubory[0], k))
+        return ChybaZapisniku;
+    SpustVypocet(k);
+    if (k.stav.Stav != 3)
+        return ChybaZapisniku;
+    if (csv) {
+        const SourSystTransf t(k.nacti->SourSys());
+        for (int s = 1; s <= k.model.stations.StationCount(); ++s) {
+            const StationRecord p = k.model.stations.GetStation(s);
+            const ZBod z = t.Vystup({p.Name, p.X, p.Y, p.Z});
+            env.out << Orizni(p.Name) << "," << FormatCislo(z.X, 4) << "," << FormatCislo(z.Y, 4) << ","
+                    << FormatCislo(z.Z, 4) << "\n";
+        }
+        return Uspech;
+    }
+    for (const std::string& line : VypisBodu(k, 0, false, false, FormatCisel{}))
         env.out << line << "\n";
     return Uspech;
 }

@@ -17,6 +17,8 @@ namespace lomvira::cli {
 int PrikazMeridla(Prostredi& env, const std::vector<std::string>& args);
 int PrikazNacteni(Prostredi& env, const std::vector<std::string>& args);
 int PrikazVypisMereni(Prostredi& env, const std::vector<std::string>& args);
+int PrikazSkupiny(Prostredi& env, const std::vector<std::string>& args);
+int PrikazVypocet(Prostredi& env, const std::vector<std::string>& args);
 
 // Reads and loads the notebook into the context; on an error the load's message has been
 // told and the line number follows on standard error.
