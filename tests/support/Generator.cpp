@@ -33,14 +33,14 @@ GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& v)
     std::uniform_real_distribution<double> uni(0.0, 1.0);
     GenerovanaJeskyne g;
     g.stanice.reserve(v.stanice);
-    g.stanice.push_back({Jmeno(1), 1000.0, 2000.0, 500.0});
+    g.stanice.push_back({Jmeno(1), v.pocatekX, v.pocatekY, v.pocatekZ});
 
     std::string lines;
     auto shot = [&](int from, int to) {
         double d, az, inc;
         Mereni(g.stanice[from], g.stanice[to], d, az, inc);
         lines += g.stanice[from].name + " " + g.stanice[to].name + " " + FormatCislo(d, v.desetinnych) + " "
-                 + FormatCislo(az, v.desetinnych) + " " + FormatCislo(inc, v.desetinnych) + "\r\n";
+                 + FormatCislo(NormalizeAngle((az + v.posunAzimutu) / 180.0 * PI) * 180.0 / PI, v.desetinnych) + " " + FormatCislo(inc, v.desetinnych) + "\r\n";
         ++g.pocetZamer;
     };
 
@@ -67,13 +67,16 @@ GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& v)
         tip = i;
     }
 
-    std::string head = "# Synthetic survey: " + std::to_string(v.stanice) + " stations\r\n";
+    std::string head = "# Synthetic survey: " + std::to_string(v.stanice) + " stations\r\n" + v.hlavicka;
     const int given = std::min<int>(v.danychBodu, static_cast<int>(g.stanice.size()));
     for (int k = 0; k < given; ++k) {
         // Given points spread over the survey; the notebook frame equals the computation frame here.
         const BodPravdy& p = g.stanice[static_cast<std::size_t>(k) * g.stanice.size() / given];
-        head += "* " + p.name + " " + FormatCislo(p.x, 6) + " " + FormatCislo(p.y, 6) + " " + FormatCislo(p.z, 6)
-                + "\r\n";
+        if (v.radekDanehoBodu)
+            head += v.radekDanehoBodu(p);
+        else
+            head += "* " + p.name + " " + FormatCislo(p.x, 6) + " " + FormatCislo(p.y, 6) + " " + FormatCislo(p.z, 6)
+                    + "\r\n";
     }
     g.text = head + lines;
     return g;

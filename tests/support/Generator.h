@@ -3,6 +3,7 @@
 // branches and loop-closing shots, with exact true coordinates, so that a computation
 // with zero measurement noise can be checked station by station.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,13 @@ struct VolbyGeneratoru {
     int danychBodu = 1;        // given points ("*" lines) taken from the true coordinates
     unsigned seed = 1;
     int desetinnych = 9;       // decimals of the measurement numbers
+    double pocatekX = 1000.0, pocatekY = 2000.0, pocatekZ = 500.0; // the first station
+    // Commands written before everything else (a coordinate system, a declination...).
+    std::string hlavicka;
+    // Added to every written azimuth, degrees (a declination of d is written as -d here).
+    double posunAzimutu = 0.0;
+    // Writes the given point line of a true point; the default writes its true coordinates.
+    std::function<std::string(const BodPravdy&)> radekDanehoBodu;
 };
 
 GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& volby);
