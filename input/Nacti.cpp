@@ -361,19 +361,23 @@ void Nacti::PrikazDeklinace()
 {
     const double hodnota = vstup_.GetHodnota();
     const std::string pismena = vstup_.Parametr();
+    // Each read forgets the range of the one before, so the three are collected.
+    bool mimoRozsah = vstup_.CisloMimoRozsah();
     std::optional<std::int32_t> datum;
     double prirustek = 0;
     std::string pismenaPrirustku;
     if (vstup_.CoNasleduje() == Trida::Cislo) {
         const double d = std::round(vstup_.GetCislo());
+        mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
         if (d >= 1 && d <= std::numeric_limits<std::int32_t>::max())
             datum = static_cast<std::int32_t>(d);
         if (vstup_.CoNasleduje() == Trida::Cislo) {
             prirustek = vstup_.GetHodnota();
             pismenaPrirustku = vstup_.Parametr();
+            mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
         }
     }
-    if (vstup_.CisloMimoRozsah()) {
+    if (mimoRozsah) {
         NastavChybu(ChybaHodnoty);
         return;
     }
@@ -428,6 +432,8 @@ void Nacti::PrikazSouSys()
     int konvergence = 0;
     double uhel = 0;
     int jednotky = JednotkaStupne;
+    // Only this command's own numbers count: the reader keeps the range of whatever it read last.
+    bool mimoRozsah = false;
 
     // A word that belongs to a later part of the command is left for that part, so that
     // an omitted part does not swallow the next one.
@@ -442,6 +448,7 @@ void Nacti::PrikazSouSys()
     if (vstup_.CoNasleduje() == Trida::Cislo) {
         typ = 1;
         const double hodnota = vstup_.GetHodnota();
+        mimoRozsah = vstup_.CisloMimoRozsah();
         jednotky = JednotkaZPismen(vstup_.Parametr(), JednotkaStupne);
         uhel = PI / 2 - NaRadiany(hodnota, jednotky);
         const std::string w = pristiSlovo();
@@ -459,6 +466,7 @@ void Nacti::PrikazSouSys()
         if (vstup_.CoNasleduje() == Trida::Cislo) {
             konvergence = 1;
             const double hodnota = vstup_.GetHodnota();
+            mimoRozsah = vstup_.CisloMimoRozsah();
             jednotky = JednotkaZPismen(vstup_.Parametr(), JednotkaStupne);
             uhel = NaRadiany(hodnota, jednotky);
             if (hodnota == 0.0) {
@@ -476,7 +484,7 @@ void Nacti::PrikazSouSys()
             }
         }
     }
-    if (vstup_.CisloMimoRozsah()) {
+    if (mimoRozsah) {
         NastavChybu(ChybaHodnoty);
         return;
     }
