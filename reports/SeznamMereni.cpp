@@ -113,6 +113,9 @@ ListingMeasurement SeznamMereni::GetListingMeasurement(int n) const
         m.L /= std::cos(m.I);
     else if (k.zpusobDelky == 2)
         m.L /= std::sin(m.I);
+    // A depth measured downwards (or a negative reading) is still a length: the load takes
+    // the same absolute value, and a negative one would draw the line backwards.
+    m.L = std::fabs(m.L);
     m.A = PI / 2 - NaRadiany(r.CorrectedDirection, k.jednotkySmeru);
     return m;
 }
