@@ -1,8 +1,11 @@
 #include "app/Cisla.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
+#include <cstdio>
+#include <vector>
 
 namespace lomvira {
 
@@ -24,15 +27,18 @@ double Z_Radianu(double value, int unit)
     }
 }
 
+// A value a hair below a whole turn rounds up to the upper end; it belongs to the lower one.
 double NormalizeAngle(double a)
 {
-    return a - 2.0 * PI * std::floor(a / 2.0 / PI);
+    const double r = a - 2.0 * PI * std::floor(a / 2.0 / PI);
+    return r >= 2.0 * PI ? r - 2.0 * PI : r;
 }
 
 double NormalizeSignedAngle(double a)
 {
     const double b = a + PI;
-    return b - 2.0 * PI * std::floor(b / 2.0 / PI) - PI;
+    const double r = b - 2.0 * PI * std::floor(b / 2.0 / PI) - PI;
+    return r >= PI ? r - 2.0 * PI : r;
 }
 
 void PolarniSouradnice(double dx, double dy, double& r, double& angle)
@@ -48,28 +54,43 @@ void PolarniSouradnice(double dx, double dy, double& r, double& angle)
         angle += PI;
 }
 
+namespace {
+
+// The decimal digits of Int(|value| × 10^decimals + 0.5).
+std::string ZaokrouhleneCislice(double magnitude, int decimals)
+{
+    const double scaled = std::floor(magnitude * std::pow(10.0, decimals) + 0.5);
+    if (scaled < 9.0e18)
+        return std::to_string(static_cast<std::uint64_t>(scaled));
+    std::vector<char> buf(static_cast<std::size_t>(decimals) + 400);
+    if (std::isfinite(scaled)) {
+        std::snprintf(buf.data(), buf.size(), "%.0f", scaled);
+        return buf.data();
+    }
+    // Past the double range once scaled: so large a value has no fraction left to round.
+    std::snprintf(buf.data(), buf.size(), "%.*f", decimals, magnitude);
+    std::string digits = buf.data();
+    digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+    return digits;
+}
+
+} // namespace
+
 std::string FormatCislo(double value, int decimals, bool plus)
 {
     if (decimals < 0)
         decimals = 0;
     if (!std::isfinite(value))
         value = 0.0; // never write "nan" or "inf" into a file
-    const double scaled = std::floor(std::fabs(value) * std::pow(10.0, decimals) + 0.5);
-    std::string s;
-    if (scaled < 9.0e18) {
-        s = std::to_string(static_cast<std::uint64_t>(scaled));
-    } else {
-        char buf[400];
-        std::snprintf(buf, sizeof buf, "%.0f", scaled);
-        s = buf;
-    }
+    std::string s = ZaokrouhleneCislice(std::fabs(value), decimals);
     if (static_cast<int>(s.size()) <= decimals)
         s = "0." + std::string(decimals - s.size(), '0') + s;
     else
         s.insert(s.size() - decimals, ".");
-    if (decimals == 0 && !s.empty() && s.back() == '.')
+    if (decimals == 0 && s.back() == '.')
         s.pop_back();
-    if (value < 0 && scaled != 0.0)
+    // A negative value keeps its sign even when it rounds to zero ("-0.00").
+    if (value < 0)
         s.insert(0, "-");
     else if (plus && value > 0)
         s.insert(0, "+");
@@ -89,39 +110,40 @@ double Val(std::string_view text)
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
-    std::string numeral;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
     std::size_t j = i;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-        numeral += text[j++];
     bool digits = false, point = false;
-    while (j < text.size()) {
+    for (; j < text.size(); ++j) {
         const char c = text[j];
-        if (c >= '0' && c <= '9') {
+        if (c >= '0' && c <= '9')
             digits = true;
-        } else if (c == '.' && !point) {
+        else if (c == '.' && !point)
             point = true;
-        } else {
+        else
             break;
-        }
-        numeral += c;
-        ++j;
     }
     if (!digits)
         return 0.0;
     // An exponent only counts when digits follow it.
     if (j < text.size() && (text[j] == 'E' || text[j] == 'e')) {
         std::size_t k = j + 1;
-        std::string exponent = "e";
         if (k < text.size() && (text[k] == '+' || text[k] == '-'))
-            exponent += text[k++];
+            ++k;
         const std::size_t first = k;
         while (k < text.size() && text[k] >= '0' && text[k] <= '9')
-            exponent += text[k++];
+            ++k;
         if (k > first)
-            numeral += exponent;
+            j = k;
     }
-    const double v = std::strtod(numeral.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+    // from_chars, unlike strtod, ignores the C locale: a decimal-comma locale set by the
+    // front end must not turn "0.5" into 0.
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(text.data() + i, text.data() + j, v);
+    if (ec != std::errc() || !std::isfinite(v))
+        return 0.0;
+    return negative ? -v : v;
 }
 
 std::string StupneNaText(const std::string& text, char decimalMark)
@@ -142,10 +164,12 @@ std::string StupneNaText(const std::string& text, char decimalMark)
         minutes = 0.0;
         whole += 1.0;
     }
+    // A value below a hundredth of a second shows as zero, without a sign.
+    const bool zero = whole == 0.0 && minutes == 0.0 && seconds == 0.0;
     std::string out;
-    if (value < 0)
+    if (value < 0 && !zero)
         out += '-';
-    if (whole != 0.0 || value == 0.0)
+    if (whole != 0.0 || zero)
         out += FormatCislo(whole, 0) + "\xC2\xB0";
     if (minutes != 0.0)
         out += FormatCislo(minutes, 0) + "'";
