@@ -15,22 +15,39 @@ std::size_t DelkaZnaku(unsigned char lead)
     return 1;
 }
 
+namespace {
+
+// Decodes the n-byte sequence at pos; false for a truncated sequence, a bad continuation
+// byte, an overlong form, a surrogate or a value past U+10FFFF.
+bool DekodujSekvenci(std::string_view text, std::size_t pos, std::size_t n, char32_t& c)
+{
+    if (n == 1 || pos + n > text.size())
+        return false;
+    c = static_cast<unsigned char>(text[pos]) & (0x7F >> n);
+    for (std::size_t i = 1; i < n; ++i) {
+        const unsigned char b = static_cast<unsigned char>(text[pos + i]);
+        if ((b & 0xC0) != 0x80)
+            return false;
+        c = (c << 6) | (b & 0x3F);
+    }
+    static constexpr char32_t nejmensi[5] = {0, 0, 0x80, 0x800, 0x10000};
+    return c >= nejmensi[n] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+} // namespace
+
 char32_t CtiZnak(std::string_view text, std::size_t& pos)
 {
     const unsigned char lead = static_cast<unsigned char>(text[pos]);
-    const std::size_t n = DelkaZnaku(lead);
-    if (n == 1 || pos + n > text.size()) {
+    if (lead < 0x80) {
         ++pos;
-        return lead < 0x80 ? char32_t(lead) : char32_t(0xFFFD);
+        return lead;
     }
-    char32_t c = lead & (0x7F >> n);
-    for (std::size_t i = 1; i < n; ++i) {
-        const unsigned char b = static_cast<unsigned char>(text[pos + i]);
-        if ((b & 0xC0) != 0x80) {
-            ++pos;
-            return 0xFFFD;
-        }
-        c = (c << 6) | (b & 0x3F);
+    const std::size_t n = DelkaZnaku(lead);
+    char32_t c = 0;
+    if (!DekodujSekvenci(text, pos, n, c)) {
+        ++pos;
+        return 0xFFFD;
     }
     pos += n;
     return c;
@@ -142,31 +159,9 @@ bool JePlatneUtf8(std::string_view bytes)
             ++i;
             continue;
         }
-        std::size_t n;
-        char32_t c;
-        if ((b & 0xE0) == 0xC0) {
-            n = 2;
-            c = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            n = 3;
-            c = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            n = 4;
-            c = b & 0x07;
-        } else {
-            return false;
-        }
-        if (i + n > bytes.size())
-            return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            const unsigned char t = static_cast<unsigned char>(bytes[i + k]);
-            if ((t & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (t & 0x3F);
-        }
-        // No overlong forms, surrogates or values past U+10FFFF.
-        if ((n == 2 && c < 0x80) || (n == 3 && c < 0x800) || (n == 4 && c < 0x10000) || c > 0x10FFFF
-            || (c >= 0xD800 && c <= 0xDFFF))
+        const std::size_t n = DelkaZnaku(b);
+        char32_t c = 0;
+        if (!DekodujSekvenci(bytes, i, n, c))
             return false;
         i += n;
     }

@@ -25,7 +25,8 @@ bool JePlatneUtf8(std::string_view bytes);
 
 // Appends the UTF-8 form of a code point.
 void PridejZnak(std::string& out, char32_t c);
-// Decodes the code point at `pos` and advances `pos` past it (U+FFFD for a bad sequence).
+// Decodes the code point at `pos` and advances `pos` past it. A byte that does not start a
+// well-formed sequence (overlong forms and surrogates included) gives U+FFFD and counts as one.
 char32_t CtiZnak(std::string_view text, std::size_t& pos);
 
 } // namespace lomvira
