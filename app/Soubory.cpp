@@ -27,6 +27,8 @@ std::string SystemReason(int err)
     case EROFS: return "disk je jen pro čtení";
     case EISDIR: return "je to složka, ne soubor";
     case EDQUOT: return "překročena kvóta disku";
+    case ENOTDIR: return "část cesty není složka";
+    case ENAMETOOLONG: return "jméno souboru je příliš dlouhé";
     default: return std::strerror(err);
     }
 }
@@ -116,7 +118,7 @@ NactenyText DekodujZapisnik(const std::string& bytes, const std::string& path)
             --len;
         if (len > MaxDelkaRadku) {
             r.chyba = "Řádek " + std::to_string(lineNo) + " souboru " + path + " je delší než "
-                      + std::to_string(MaxDelkaRadku) + " znaků; takový zápisník nelze otevřít.";
+                      + std::to_string(MaxDelkaRadku) + " bajtů; takový zápisník nelze otevřít.";
             r.text.clear();
             return r;
         }
@@ -159,7 +161,10 @@ std::string ZapisSouborBezpecne(const std::string& path, const std::string& byte
     fs::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string tmpl = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // The temporary name starts with (a part of) the file's own name, short enough that a
+    // file whose name is near the length limit can still be saved.
+    const std::string prefix = ZnakyZleva(target.filename().string(), 40);
+    std::string tmpl = (folder / ("." + prefix + ".XXXXXX")).string();
     const int fd = mkstemp(tmpl.data());
     if (fd < 0)
         return "Soubor " + path + " nelze uložit: " + SystemReason(errno) + ".";

@@ -1,0 +1,184 @@
+// Notebook files in their encodings, and writes that complete or leave the old file alone.
+
+#include "app/Soubory.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace lomvira {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Soubory : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::path(testing::TempDir())
+               / (std::string("lomvira-") + testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir_, ec);
+    }
+    std::string Cesta(const std::string& name) const { return (dir_ / name).string(); }
+    static void Zapis(const std::string& path, const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string Cti(const std::string& path)
+    {
+        std::ostringstream ss;
+        ss << std::ifstream(path, std::ios::binary).rdbuf();
+        return ss.str();
+    }
+    // The names in the folder: no temporary file may stay behind.
+    std::vector<std::string> Obsah() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir_))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    fs::path dir_;
+};
+
+// "Jeskyně Ďáblova\r\nŠtola 1 ř\r\n" in Windows-1250, byte by byte.
+const std::string kCp1250 = "Jeskyn\xEC \xCF\xE1" "blova\r\n\x8Atola 1 \xF8\r\n";
+const std::string kUtf8 = "Jeskyně Ďáblova\r\nŠtola 1 ř\r\n";
+
+TEST_F(Soubory, RozpoznaniKodovani)
+{
+    NactenyText r = DekodujZapisnik(kUtf8, "a.mer");
+    EXPECT_TRUE(r.ok && r.kodovani == Kodovani::Utf8 && r.text == kUtf8);
+    // The byte-order mark is dropped but remembered.
+    r = DekodujZapisnik("\xEF\xBB\xBF" + kUtf8, "a.mer");
+    EXPECT_TRUE(r.ok && r.kodovani == Kodovani::Utf8Bom && r.text == kUtf8);
+    r = DekodujZapisnik(kCp1250, "a.mer");
+    EXPECT_TRUE(r.ok && r.kodovani == Kodovani::Windows1250);
+    EXPECT_EQ(r.text, kUtf8);
+    r = DekodujZapisnik("\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2", "a.mer");
+    EXPECT_EQ(r.text, "Žluťoučký kůň");
+}
+
+TEST_F(Soubory, NetextovySouborSeOdmitne)
+{
+    // NUL bytes (a binary file, UTF-16) and 0x98, which Windows-1250 lacks.
+    for (const std::string& bytes : {std::string("ab\0cd", 5), std::string("\xFF\xFE" "a\0", 4),
+                                     std::string("abc\x98")}) {
+        const NactenyText r = DekodujZapisnik(bytes, "data/x.mer");
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.text, "");
+        EXPECT_NE(r.chyba.find("Soubor data/x.mer není textový"), std::string::npos) << r.chyba;
+    }
+}
+
+TEST_F(Soubory, PrilisDlouhyRadek)
+{
+    const std::string longest(MaxDelkaRadku, 'a');
+    // The CR of a CR LF line end is no part of the line.
+    EXPECT_TRUE(DekodujZapisnik("prvni\r\n" + longest + "\r\nposledni", "d.mer").ok);
+    EXPECT_TRUE(DekodujZapisnik(longest, "d.mer").ok);
+    EXPECT_FALSE(DekodujZapisnik(longest + "a", "d.mer").ok);
+    const NactenyText r = DekodujZapisnik("prvni\r\n" + longest + "a\r\n", "d.mer");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.text, "");
+    EXPECT_NE(r.chyba.find("Řádek 2 souboru d.mer"), std::string::npos) << r.chyba;
+}
+
+TEST_F(Soubory, UlozeniVraciStejneBajty)
+{
+    const std::string cases[] = {kUtf8, "\xEF\xBB\xBF" + kUtf8, kCp1250};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const std::string in = Cesta("in" + std::to_string(i) + ".mer");
+        const std::string out = Cesta("out" + std::to_string(i) + ".mer");
+        Zapis(in, cases[i]);
+        const NactenyText r = NactiZapisnik(in);
+        ASSERT_TRUE(r.ok) << r.chyba;
+        EXPECT_EQ(UlozZapisnik(out, r.text, r.kodovani), "");
+        EXPECT_EQ(Cti(out), cases[i]) << i;
+    }
+    EXPECT_EQ(UlozZapisnik(Cesta("euro.mer"), "5 €", Kodovani::Windows1250), "");
+    EXPECT_EQ(Cti(Cesta("euro.mer")), "5 \x80");
+    EXPECT_EQ(Obsah().size(), 7u);
+
+    const NactenyText missing = NactiZapisnik(Cesta("chybi.mer"));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.chyba.find(Cesta("chybi.mer")), std::string::npos) << missing.chyba;
+}
+
+TEST_F(Soubory, ZnakMimoWindows1250NechaStaryText)
+{
+    const std::string path = Cesta("stara.mer");
+    Zapis(path, kCp1250);
+    const std::string reason = UlozZapisnik(path, kUtf8 + "Ω\r\n", Kodovani::Windows1250);
+    EXPECT_NE(reason.find(path), std::string::npos) << reason;
+    EXPECT_NE(reason.find("Windows-1250"), std::string::npos) << reason;
+    EXPECT_EQ(Cti(path), kCp1250);
+    EXPECT_EQ(Obsah(), std::vector<std::string>{"stara.mer"});
+}
+
+TEST_F(Soubory, BezpecnyZapisNahradiCelySoubor)
+{
+    const std::string path = Cesta("v.txt");
+    Zapis(path, "stary obsah, delsi nez novy");
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, perms);
+    EXPECT_EQ(ZapisSouborBezpecne(path, "novy"), "");
+    EXPECT_EQ(Cti(path), "novy");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, perms);
+
+    // A name near the length limit still leaves room for the temporary one.
+    const std::string longName = std::string(250, 'x') + ".mer";
+    EXPECT_EQ(ZapisSouborBezpecne(Cesta(longName), "abc"), "");
+    EXPECT_EQ(Cti(Cesta(longName)), "abc");
+    EXPECT_EQ(Obsah().size(), 2u);
+}
+
+TEST_F(Soubory, SelhanyZapisHlasiSouborADuvod)
+{
+    Zapis(Cesta("soubor"), "x");
+    std::string reason = ZapisSouborBezpecne(Cesta("soubor/v.txt"), "abc");
+    EXPECT_NE(reason.find(Cesta("soubor/v.txt") + " nelze uložit: část cesty není složka"), std::string::npos)
+        << reason;
+    reason = ZapisSouborBezpecne(Cesta("neni/v.txt"), "abc");
+    EXPECT_NE(reason.find("neexistuje"), std::string::npos) << reason;
+
+    // The target is a folder: the rename fails after the data was written; the temporary
+    // file goes and the folder stays as it was.
+    fs::create_directories(Cesta("slozka"));
+    Zapis(Cesta("slozka/uvnitr"), "1");
+    reason = ZapisSouborBezpecne(Cesta("slozka"), "abc");
+    EXPECT_NE(reason.find(Cesta("slozka")), std::string::npos) << reason;
+    EXPECT_EQ(Cti(Cesta("slozka/uvnitr")), "1");
+    EXPECT_EQ(Obsah(), (std::vector<std::string>{"slozka", "soubor"}));
+}
+
+TEST_F(Soubory, ZapisDoSlozkyJenProCteni)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    const std::string path = Cesta("v.txt");
+    Zapis(path, "stary");
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string reason = ZapisSouborBezpecne(path, "novy");
+    EXPECT_NE(reason.find(path + " nelze uložit: přístup odepřen"), std::string::npos) << reason;
+    EXPECT_EQ(Cti(path), "stary");
+    EXPECT_EQ(Obsah(), std::vector<std::string>{"v.txt"});
+}
+
+} // namespace
+} // namespace lomvira
