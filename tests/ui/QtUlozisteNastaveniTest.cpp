@@ -1,0 +1,82 @@
+// The QSettings store in an INI file: what is written reads back, per section and per
+// application name, and a file that cannot be written is reported.
+
+#include "app/ui/QtUlozisteNastaveni.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace lomvira {
+namespace {
+
+TEST(QtUlozisteNastaveni, ZapisAZpetneCteni)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const std::string file = tmp.filePath("lomvira.ini").toStdString();
+    Volby v;
+    v.DK = 0.0025;
+    v.FK = 0.0034907;
+    v.Font = "Písmo ČE, 10"; // a comma must not make a list of it
+    v.TypBodu = 2;
+    {
+        QtUlozisteNastaveni store(file);
+        EXPECT_EQ(UlozNastaveni(store, v), "");
+        ZapisNastaveni(store, "VIROKA", "AppPath", "@/opt/prohlížeč;a=b");
+        store.Zapis("LOMVIRA", "DXFOUT", "DK", "0.02");
+        UlozUmisteniOkna(store, "lomvira", "Vypocet", {0, 40, 50, 640, 480});
+        EXPECT_EQ(store.Uloz(), "");
+    }
+    // Numbers are kept as the plain texts they were written as.
+    std::ifstream in(file);
+    const std::string ini{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(ini.find("DK=0.00250"), std::string::npos) << ini;
+
+    QtUlozisteNastaveni store(file);
+    const Volby r = NactiNastaveni(store);
+    EXPECT_EQ(r.DK, 0.0025);
+    EXPECT_EQ(r.FK, 0.0034907);
+    EXPECT_EQ(r.Font, "Písmo ČE, 10");
+    EXPECT_EQ(r.TypBodu, 2);
+    EXPECT_EQ(r.AppPath, "@/opt/prohlížeč;a=b");
+    // Sections and application names keep their keys apart.
+    EXPECT_EQ(store.Cti("LOMVIRA", "DXFOUT", "DK"), "0.02");
+    EXPECT_EQ(store.Cti("lomvira", "Vypocet", "DK"), "");
+    EXPECT_EQ(store.Cti("lomvira", "Vypocet", "Width"), "640");
+    EXPECT_EQ(store.Cti("LOMVIRA", "Vypocet", "Width"), "");
+}
+
+TEST(QtUlozisteNastaveni, KazdaAplikaceMaVlastniSoubor)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    qputenv("XDG_CONFIG_HOME", tmp.path().toUtf8());
+    QtUlozisteNastaveni store;
+    const std::string options = store.Cesta("LOMVIRA");
+    const std::string placement = store.Cesta("lomvira");
+    EXPECT_NE(options.find("LOMVIRA.ini"), std::string::npos) << options;
+    EXPECT_NE(placement.find("lomvira.ini"), std::string::npos) << placement;
+}
+
+TEST(QtUlozisteNastaveni, NezapisatelnySouborSeHlasi)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    // The settings file would live in a "folder" that is a regular file.
+    QFile blocker(tmp.filePath("soubor"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const std::string file = tmp.filePath("soubor/lomvira.ini").toStdString();
+    QtUlozisteNastaveni store(file);
+    const std::string reason = UlozNastaveni(store, Volby{});
+    EXPECT_NE(reason.find(file), std::string::npos) << reason;
+}
+
+} // namespace
+} // namespace lomvira
