@@ -1,0 +1,185 @@
+// The command-line driver run as a program. Each folder of tests/data/cli is one case:
+//   zapisnik.mer   the notebook (its first comment says what the case is about)
+//   argumenty      the arguments, one per line ("#" lines are comments); {ZAPISNIK} is the
+//                  notebook's path
+//   nastaveni.ini  the settings the run reads (optional; otherwise an empty INI file)
+//   vystup.txt     the expected standard output, byte for byte
+//   kod            the expected exit status
+//   chyby.txt      lines that must each appear in the standard error output (optional)
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Cti(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Zapis(const fs::path& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string VUvozovkach(const std::string& arg)
+{
+    std::string out = "'";
+    for (char c : arg)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+struct Beh {
+    int kod = -1;
+    std::string vystup;
+    std::string chyby;
+};
+
+// A temporary folder for one run, removed afterwards.
+class DocasnaSlozka {
+public:
+    DocasnaSlozka()
+    {
+        std::string vzor = (fs::temp_directory_path() / "lomvira-cli-XXXXXX").string();
+        if (mkdtemp(vzor.data()))
+            cesta_ = vzor;
+    }
+    ~DocasnaSlozka()
+    {
+        std::error_code ec;
+        if (!cesta_.empty())
+            fs::remove_all(cesta_, ec);
+    }
+    const fs::path& Cesta() const { return cesta_; }
+
+private:
+    fs::path cesta_;
+};
+
+// Runs the CLI with --settings pointing at the given INI file and the arguments.
+Beh Spust(const DocasnaSlozka& tmp, const fs::path& ini, const std::vector<std::string>& args)
+{
+    std::string prikaz = VUvozovkach(LOMVIRA_CLI) + " --settings " + VUvozovkach(ini.string());
+    for (const std::string& a : args)
+        prikaz += " " + VUvozovkach(a);
+    const fs::path out = tmp.Cesta() / "stdout", err = tmp.Cesta() / "stderr";
+    prikaz += " >" + VUvozovkach(out.string()) + " 2>" + VUvozovkach(err.string());
+    Beh beh;
+    const int status = std::system(prikaz.c_str());
+    beh.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    beh.vystup = Cti(out);
+    beh.chyby = Cti(err);
+    return beh;
+}
+
+std::vector<std::string> Pripady()
+{
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator(fs::path(LOMVIRA_TEST_DATA) / "cli"))
+        if (e.is_directory())
+            out.push_back(e.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+class CliPripad : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CliPripad, OutputAndExitStatus)
+{
+    const fs::path slozka = fs::path(LOMVIRA_TEST_DATA) / "cli" / GetParam();
+    DocasnaSlozka tmp;
+    ASSERT_FALSE(tmp.Cesta().empty());
+    const fs::path zapisnik = tmp.Cesta() / "zapisnik.mer";
+    if (fs::exists(slozka / "zapisnik.mer"))
+        fs::copy_file(slozka / "zapisnik.mer", zapisnik);
+    const fs::path ini = tmp.Cesta() / "nastaveni.ini";
+    Zapis(ini, fs::exists(slozka / "nastaveni.ini") ? Cti(slozka / "nastaveni.ini") : std::string());
+
+    std::vector<std::string> args;
+    std::istringstream radky(Cti(slozka / "argumenty"));
+    for (std::string r; std::getline(radky, r);) {
+        if (r.empty() || r[0] == '#')
+            continue;
+        args.push_back(r == "{ZAPISNIK}" ? zapisnik.string() : r);
+    }
+
+    const Beh beh = Spust(tmp, ini, args);
+    EXPECT_EQ(beh.kod, std::stoi(Cti(slozka / "kod"))) << beh.chyby;
+    EXPECT_EQ(beh.vystup, Cti(slozka / "vystup.txt")) << beh.chyby;
+    if (fs::exists(slozka / "chyby.txt")) {
+        std::istringstream ocekavane(Cti(slozka / "chyby.txt"));
+        for (std::string r; std::getline(ocekavane, r);) {
+            if (!r.empty())
+                EXPECT_NE(beh.chyby.find(r), std::string::npos) << "missing: " << r << "\nstderr:\n" << beh.chyby;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, CliPripad, ::testing::ValuesIn(Pripady()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param;
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return name;
+                         });
+
+TEST(Cli, OptionsAndTheirMistakes)
+{
+    DocasnaSlozka tmp;
+    const fs::path ini = tmp.Cesta() / "nastaveni.ini";
+    Zapis(ini, "");
+    Beh beh = Spust(tmp, ini, {"--help"});
+    EXPECT_EQ(beh.kod, 0);
+    for (const char* prikaz : {"instruments", "load", "listing"})
+        EXPECT_NE(beh.vystup.find(prikaz), std::string::npos) << prikaz;
+
+    EXPECT_EQ(Spust(tmp, ini, {"--answer", "snad", "load", "x.mer"}).kod, 1);
+    EXPECT_EQ(Spust(tmp, ini, {"--bez-smyslu", "load", "x.mer"}).kod, 1);
+    EXPECT_EQ(Spust(tmp, ini, {"load"}).kod, 1);
+    EXPECT_EQ(Spust(tmp, ini, {"instruments"}).kod, 1);
+    // --settings without its file name.
+    beh = Spust(tmp, ini, {"--settings"});
+    EXPECT_EQ(beh.kod, 1);
+}
+
+// The real notebook: based on cave survey data collected 1982-2015, CPC, WRCPC, RRCPC
+// (Craven Pothole Club, White Rose Pothole Club, Red Rose Cave and Pothole Club).
+TEST(Cli, ListingOfARealNotebook)
+{
+    const fs::path dowprov = fs::path(LOMVIRA_SHARED_DATA) / "dowprov.mer";
+    if (!fs::exists(dowprov))
+        GTEST_SKIP() << "no " << dowprov;
+    DocasnaSlozka tmp;
+    const fs::path ini = tmp.Cesta() / "nastaveni.ini";
+    Zapis(ini, "");
+    const Beh beh = Spust(tmp, ini, {"listing", dowprov.string()});
+    EXPECT_EQ(beh.kod, 0) << beh.chyby;
+    EXPECT_TRUE(beh.chyby.empty()) << beh.chyby;
+    std::istringstream radky(beh.vystup);
+    std::vector<std::string> lines;
+    for (std::string r; std::getline(radky, r);)
+        lines.push_back(r);
+    ASSERT_EQ(lines.size(), 759u); // one per measurement line
+    // S000001 S000002 15.2600 116.36105 -32.00000, declination already applied.
+    EXPECT_EQ(lines[0], "S000001   S000002     15.260  116.36\xC2\xB0         -32.00\xC2\xB0  116.361\xC2\xB0   0.000\xC2\xB0"
+                        "   0.000\xC2\xB0");
+}
+
+} // namespace
