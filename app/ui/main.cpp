@@ -1,0 +1,41 @@
+// lomvira: the desktop program. Everything but the wiring lives in the UI library.
+#include "app/Kontext.h"
+#include "app/ui/ArgumentyProgramu.h"
+#include "app/ui/Form1.h"
+#include "app/ui/QtPlatforma.h"
+#include "app/ui/QtUlozisteNastaveni.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStringList>
+
+#include <iostream>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    std::vector<std::string> args;
+    const QStringList qtArgs = QApplication::arguments();
+    for (qsizetype i = 1; i < qtArgs.size(); ++i)
+        args.push_back(QFile::encodeName(qtArgs.at(i)).toStdString());
+    const lomvira::ArgumentyProgramu arg = lomvira::RozeberArgumenty(args);
+    if (!arg.chyba.empty()) {
+        std::cerr << arg.chyba << "\n" << lomvira::PouzitiProgramu << "\n";
+        return 1;
+    }
+    if (arg.napoveda) {
+        std::cout << lomvira::PouzitiProgramu << "\n";
+        return 0;
+    }
+
+    auto nastaveni = arg.nastaveni ? std::make_unique<lomvira::QtUlozisteNastaveni>(*arg.nastaveni)
+                                   : std::make_unique<lomvira::QtUlozisteNastaveni>();
+    lomvira::QtPlatforma platforma;
+    lomvira::Kontext kontext(platforma, *nastaveni);
+    lomvira::Form1 okno(kontext);
+    platforma.PripojOkno(&okno, okno.StavovyPanel("koment"));
+    okno.Spust(arg.zapisnik);
+    okno.show();
+    return app.exec();
+}
