@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <vector>
 
 namespace lomvira::test {
 
@@ -44,6 +45,7 @@ GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& v)
         ++g.pocetZamer;
     };
 
+    std::vector<int> rodic(1, -1); // the station each one was surveyed from
     int tip = 0;         // the station the passage grows from
     double heading = 0;  // radians, drifts slowly like a passage
     for (int i = 1; i < v.stanice; ++i) {
@@ -56,10 +58,15 @@ GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& v)
         g.stanice.push_back({Jmeno(i + 1), a.x + len * std::cos(heading) * std::cos(inc),
                              a.y + len * std::sin(heading) * std::cos(inc), a.z + len * std::sin(inc)});
         shot(tip, i);
-        // Loop closures join the new station to a recent one that is not its parent.
-        if (v.smyckaKazdych > 0 && i > 3 && i % v.smyckaKazdych == 0) {
-            int other = i - 2 - static_cast<int>(uni(rng) * std::min(i - 2, 30));
-            if (other != tip && other >= 0) {
+        rodic.push_back(tip);
+        // Loop closures join the new station to one a few stations back along its own
+        // passage, as a surveyor closes a loop round a pillar or an oxbow.
+        if (v.smyckaKazdych > 0 && i % v.smyckaKazdych == 0) {
+            int other = tip;
+            const int kroku = 1 + static_cast<int>(uni(rng) * 12);
+            for (int krok = 0; krok < kroku && rodic[static_cast<std::size_t>(other)] >= 0; ++krok)
+                other = rodic[static_cast<std::size_t>(other)];
+            if (other != tip) {
                 shot(i, other);
                 ++g.pocetSmycek;
             }
