@@ -2,6 +2,7 @@
 
 #include "app/ui/QtUlozisteNastaveni.h"
 #include "cli/CliPlatforma.h"
+#include "cli/PrikazKonverze.h"
 #include "cli/Prikazy.h"
 
 #include <iostream>
@@ -39,6 +40,7 @@ const std::vector<Prikaz> Prikazy = {
     {"listing", "listing SOUBOR.mer       vypíše seznam měření", PrikazVypisMereni},
     {"groups", "groups SOUBOR.mer        načte, vektorizuje a vypíše skupiny každé oblasti", PrikazSkupiny},
     {"compute", "compute [--csv] SOUBOR.mer  spočte souřadnice bodů a vypíše je", PrikazVypocet},
+    {"convert", "convert to-jtsk ŠÍŘKA DÉLKA | to-geo X Y  převede bod mezi zeměpisnými souřadnicemi a S-JTSK", PrikazKonverze},
 };
 
 void PisNapovedu(std::ostream& out)
