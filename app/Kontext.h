@@ -9,6 +9,7 @@
 #include "input/Nacti.h"
 #include "model/Model.h"
 #include "model/Razeni.h"
+#include "network/Krizovat.h"
 #include "reports/SeznamMereni.h"
 
 #include <memory>
@@ -27,6 +28,8 @@ struct Kontext {
     Volby volby;
     StavZpracovani stav;
     Model model;
+    // The groups of the last vectorisation and the adjacency of the measured network.
+    Krizovat sit{model, platforma};
     // The parser of the last load, kept for the listings, outputs and dialogs.
     std::unique_ptr<Nacti> nacti;
     int posledniChybaNacteni = 0;
