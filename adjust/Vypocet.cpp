@@ -88,16 +88,28 @@ bool Vypocet::VyrovnejSit(int r, int g, double corr, const FixedNodes& pevne)
 {
     soustava_.ClearSystem();
     const int pocet = k_.sit.GroupShotCount(r, g);
+    int rovnic = 0;
     k_.platforma.ZacniPrubeh("Příprava matice", pocet);
     for (int i = 1; i <= pocet; ++i) {
         k_.platforma.KrokPrubehu(i);
         const GroupShotValues z = k_.sit.GetGroupShotValues(r, g, i);
+        // A shot from a station to itself says nothing about where the station is.
+        if (z.From == z.To)
+            continue;
+        ++rovnic;
         const ShotVariances v = k_.model.shots.GetShotVariances(z.Shot, k_.volby.VICE_MERENI != 0);
         const StavReseni s = soustava_.AddShotEquations(z.From, z.To, z.L, z.Az + corr, z.Inc, v.L, v.Az, v.Inc);
         if (!s)
             return Chyba(r, g, s);
     }
     k_.platforma.KonecPrubehu();
+    if (rovnic == 0) {
+        // Nothing to adjust: the group's stations are its fixed nodes.
+        for (const FixedNodes::Uzel& u : pevne.Uzly())
+            k_.model.stations.SetStationCoordinates(k_.sit.GetGroupStation(r, g, u.uzel), u.xyz.X, u.xyz.Y,
+                                                    u.xyz.Z);
+        return true;
+    }
     const StavReseni s = soustava_.SolveSystem(pevne, k_.platforma);
     if (!s)
         return Chyba(r, g, s);
@@ -250,7 +262,7 @@ std::string Vypocet::Spust()
             if (k_.sit.GroupKind(r, g) == SkupinaSit) {
                 if (!VyrovnejSit(r, g, corr, pevne))
                     return chyba_;
-                for (int i = 1; i <= k_.sit.GroupStationCount(r, g); ++i) {
+                for (int i = 1; soustava_.Vyreseno() && i <= k_.sit.GroupStationCount(r, g); ++i) {
                     const auto p = soustava_.GetSolution(i);
                     if (p)
                         k_.model.stations.SetStationCoordinates(k_.sit.GetGroupStation(r, g, i), p->X, p->Y, p->Z);

@@ -5,6 +5,7 @@
 #include "app/Text.h"
 #include "input/Chybovnik.h"
 #include "input/Nacti.h"
+#include "network/Krizovat.h"
 
 namespace lomvira {
 
@@ -92,6 +93,7 @@ void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
     k.posledniChybaNacteni = 0;
     k.stav.Hotovo = 0;
     k.model.Clear();
+    k.sit.Clear();
     k.seznamMereni.ClearListing();
     k.razeniBodu = Razeni();
 
@@ -122,6 +124,8 @@ void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
     k.model.regions.BuildRegionLists(n);
     k.StavovyRadek("Přiřazení daných bodů");
     k.model.RebuildConnections();
+    k.StavovyRadek("Sestavení uzlů");
+    SestavUzly(k);
     k.stav.Hotovo |= HotovoNacteno;
     k.StavovyRadek("");
     k.stav.Stav = 1;
