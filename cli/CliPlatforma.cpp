@@ -1,5 +1,7 @@
 #include "cli/CliPlatforma.h"
 
+#include "cli/Prikazy.h"
+
 #include <ostream>
 
 namespace lomvira::cli {
@@ -37,7 +39,8 @@ int CliPlatforma::ZpravaBox(const std::string& text, int style, const std::strin
         default: break;
         }
     }
-    err_ << text << "\n";
+    // The boxes' texts break lines with CR LF; a terminal wants LF alone.
+    err_ << BezCR(text) << "\n";
     if (set != MsgBox::OkOnly)
         err_ << "Odpověď: " << NazevTlacitka(answer) << "\n";
     return answer;

@@ -591,7 +591,11 @@ void Nacti::MericiRadek()
 
     m.od = vstup_.GetKS();
     const int dalsi = vstup_.CoNasleduje();
-    if (dalsi != Trida::Cislo && dalsi != Trida::Pismeno) {
+    // A name may begin with a Czech letter, which the lexer classes as neither letter nor digit.
+    const int zacatek = vstup_.ZacatekSlova();
+    const bool ceskePismeno = dalsi == Trida::Jine && zacatek > 0
+                              && static_cast<unsigned char>(vstup_.Radek()[static_cast<std::size_t>(zacatek - 1)]) >= 0x80;
+    if (dalsi != Trida::Cislo && dalsi != Trida::Pismeno && !ceskePismeno) {
         NastavChybu(1);
         return;
     }
