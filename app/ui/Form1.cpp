@@ -1,22 +1,39 @@
 #include "app/ui/Form1.h"
 
+#include "adjust/Vypocet.h"
 #include "app/Nastaveni.h"
+#include "app/Text.h"
+#include "app/ui/FormatVypisu.h"
+#include "app/ui/PanelBody.h"
+#include "app/ui/PanelDaneBody.h"
+#include "app/ui/PanelPripojeni.h"
+#include "app/ui/PanelVypis.h"
+#include "app/ui/PanelZamery.h"
+#include "coords/ui/Zm_JTSK.h"
+#include "input/VypisZapisniku.h"
+#include "network/Krizovat.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace lomvira {
 
@@ -56,6 +73,30 @@ std::string SCrLf(const std::string& text)
     }
     return out;
 }
+
+// The editor position of a byte offset into the text the load was given. The editor holds
+// UTF-16 and no CR at all (a CR LF of the file is one line break there), so every code point
+// before the offset counts one or two positions and every CR none.
+int PoziceVEditoru(const std::string& text, std::int32_t bajt)
+{
+    const std::size_t konec = bajt < 0 ? 0 : std::min(text.size(), static_cast<std::size_t>(bajt));
+    int pozice = 0;
+    for (std::size_t i = 0; i < konec;) {
+        const char32_t c = CtiZnak(text, i);
+        if (c != U'\r')
+            pozice += c > 0xFFFF ? 2 : 1;
+    }
+    return pozice;
+}
+
+// The busy mouse pointer for as long as a command runs.
+class KurzorPrace {
+public:
+    KurzorPrace() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~KurzorPrace() { QApplication::restoreOverrideCursor(); }
+    KurzorPrace(const KurzorPrace&) = delete;
+    KurzorPrace& operator=(const KurzorPrace&) = delete;
+};
 
 } // namespace
 
@@ -110,17 +151,37 @@ Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(
     VyberOtevreni = [this](const PozadavekSouboru& p) { return DialogOtevreni(this, p); };
     VyberUlozeni = [this](const PozadavekSouboru& p) { return DialogUlozeni(this, p); };
     VytvorZapisnik();
+    VytvorPanely();
     VytvorMenu();
     koment_ = new QLabel(statusBar());
     koment_->setObjectName("koment");
     statusBar()->addWidget(koment_, 1);
     resize(900, 650);
     AktualizujTitulek();
+    casovacPolozek_.setInterval(500);
+    connect(&casovacPolozek_, &QTimer::timeout, this, &Form1::PovolPolozky);
+    casovacPolozek_.start();
 }
 
 void Form1::VytvorZapisnik()
 {
-    zalozky_ = new QTabWidget(this);
+    auto* stred = new QWidget(this);
+    auto* rozvrhStredu = new QVBoxLayout(stred);
+    auto* radekOblasti = new QHBoxLayout;
+    oblasti_ = new QComboBox(stred);
+    oblasti_->setObjectName("cboOblast");
+    oblasti_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    oblasti_->addItem(QStringLiteral("Všechny oblasti"));
+    auto* popisOblasti = new QLabel(QStringLiteral("Oblast:"), stred);
+    popisOblasti->setBuddy(oblasti_);
+    radekOblasti->addWidget(popisOblasti);
+    radekOblasti->addWidget(oblasti_);
+    radekOblasti->addStretch(1);
+    rozvrhStredu->addLayout(radekOblasti);
+    connect(oblasti_, &QComboBox::currentIndexChanged, this, [this] { ObnovVysledky(); });
+
+    zalozky_ = new QTabWidget(stred);
+    rozvrhStredu->addWidget(zalozky_, 1);
     auto* stranka = new QWidget;
     auto* rozvrzeni = new QVBoxLayout(stranka);
     zmenenoPopisek_ = new QLabel(stranka);
@@ -134,14 +195,45 @@ void Form1::VytvorZapisnik()
     rozvrzeni->addWidget(zmenenoPopisek_);
     rozvrzeni->addWidget(editor_, 1);
     PridejZalozku(stranka, "Zápisník", "zapisnik");
-    setCentralWidget(zalozky_);
+    setCentralWidget(stred);
     connect(editor_, &QPlainTextEdit::textChanged, this, &Form1::PriUprave);
+}
+
+void Form1::VytvorPanely()
+{
+    daneBody_ = new PanelDaneBody(kontext_);
+    PridejZalozku(daneBody_, "Dané body", "dane");
+    pripojeni_ = new PanelPripojeni(kontext_);
+    PridejZalozku(pripojeni_, "Připojení", "pripojeni");
+    zamery_ = new PanelZamery(kontext_);
+    PridejZalozku(zamery_, "Záměry", "zamery");
+    body_ = new PanelBody(kontext_);
+    PridejZalozku(body_, "Body", "body");
+    meridla_ = new PanelVypis;
+    PridejZalozku(meridla_, "Měřidla", "meridla");
+    mereni_ = new PanelVypis(QString::fromUtf8(HlavickaZamer));
+    PridejZalozku(mereni_, "Mereni", "mereni");
+    connect(zamery_, &PanelZamery::NaBod, this, &Form1::NaBod);
+    NastavPismoVypisu();
+}
+
+void Form1::NastavPismoVypisu()
+{
+    const QFont pismo = PismoVypisu(kontext_.volby.Font);
+    editor_->setFont(pismo);
+    daneBody_->NastavPismo(pismo);
+    pripojeni_->NastavPismo(pismo);
+    zamery_->NastavPismo(pismo);
+    body_->NastavPismo(pismo);
+    meridla_->NastavPismo(pismo);
+    mereni_->NastavPismo(pismo);
 }
 
 void Form1::VytvorMenu()
 {
     QMenu* soubor = PridejMenu("Soubor");
     soubor->setObjectName("mnuSoubor");
+    connect(soubor, &QMenu::aboutToShow, this, &Form1::PovolPolozky);
     auto polozka = [&](const char* text, int index, const char* jmeno, const QKeySequence& klavesy) {
         QAction* a = soubor->addAction(QString::fromUtf8(text));
         a->setObjectName(jmeno);
@@ -158,16 +250,38 @@ void Form1::VytvorMenu()
     zavri->setObjectName("mnuZavri");
     connect(zavri, &QAction::triggered, this, &QWidget::close);
 
+    VytvorMenuVypoctu();
+
     QMenu* parametry = PridejMenu("Parametry");
     parametry->setObjectName("mnuParametry");
     QAction* ulozNastaveni = parametry->addAction("Ulož nastavení");
     ulozNastaveni->setObjectName("mnuUlozNastaveni");
     connect(ulozNastaveni, &QAction::triggered, this, &Form1::UlozNastaveniPrikaz);
 
+    QMenu* pomucky = PridejMenu("Pomůcky");
+    pomucky->setObjectName("mnuPomucky");
+    QAction* prevod = pomucky->addAction("Převod souřadnic");
+    prevod->setObjectName("mnuPrevodSouradnic");
+    connect(prevod, &QAction::triggered, this, &Form1::PrevodSouradnic);
+
     // A bare menu bar item, as the about command has no items of its own.
     QAction* oProgramu = menuBar()->addAction("O programu");
     oProgramu->setObjectName("mnuOProgramu");
     connect(oProgramu, &QAction::triggered, this, &Form1::OProgramu);
+}
+
+void Form1::VytvorMenuVypoctu()
+{
+    QMenu* vypocet = PridejMenu("Výpočet");
+    vypocet->setObjectName("mnuVypocet");
+    auto polozka = [&](const char* text, const char* jmeno, void (Form1::*prikaz)()) {
+        QAction* a = vypocet->addAction(QString::fromUtf8(text));
+        a->setObjectName(jmeno);
+        connect(a, &QAction::triggered, this, prikaz);
+    };
+    polozka("Start výpočtu", "mnuStartVypoctu", &Form1::StartVypoctu);
+    polozka("Načtení zápisníku", "mnuNacteniZapisniku", &Form1::CtiZapisnik);
+    polozka("Vektorizace", "mnuVektorizace", &Form1::Vektorizace);
 }
 
 void Form1::PridejZalozku(QWidget* panel, const QString& titulek, const QString& klic)
@@ -219,7 +333,7 @@ void Form1::Spust(const std::string& prikazovyRadek)
 {
     zalozky_->setCurrentWidget(Zalozka("zapisnik"));
     kontext_.volby = NactiNastaveni(kontext_.nastaveni);
-    editor_->setFont(PismoVypisu(kontext_.volby.Font));
+    NastavPismoVypisu();
     NastavZmeneno(false);
     const std::string jmeno = OdstranUvozovky(prikazovyRadek);
     if (!jmeno.empty()) {
@@ -232,6 +346,10 @@ void Form1::Spust(const std::string& prikazovyRadek)
 bool Form1::PrikazSoubor(int index)
 {
     using namespace PrikazSouboru;
+    // Replacing the survey while a long operation yields would pull it from under that
+    // operation; such a command is ignored, as every other long command then is.
+    if (index != Uloz && index != UlozPodJmenem && kontext_.stav.Zaneprazdneno())
+        return false;
     bool ulozit = index == Uloz || index == UlozPodJmenem;
     if ((index == Novy || index == Otevri || index == OtevriBezNacteni) && zmeneno_) {
         const int odpoved =
@@ -337,11 +455,180 @@ bool Form1::NovyZapisnik()
 
 void Form1::CtiZapisnik()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Started while another long operation yields: the load would refuse, so nothing changes.
+    if (kontext_.stav.Zaneprazdneno())
+        return;
+    const KurzorPrace kurzor;
     zmenenoOdNacteni_ = false;
     kontext_.StavovyRadek("");
     kontext_.StavovyRadek("Načítání souboru " + kontext_.souborZapisniku);
-    QApplication::restoreOverrideCursor();
+    // The text as the file holds it, CR LF included, so that the error positions fit it.
+    nacitanyText_ = crlf_ ? SCrLf(TextZapisniku()) : TextZapisniku();
+    NactiZapisnik(kontext_, nacitanyText_, this);
+    if (kontext_.posledniChybaNacteni == 0 && kontext_.stav.JeNacteno()) {
+        kontext_.StavovyRadek("Aktualizace výpisů");
+        ObnovVypisy();
+        kontext_.StavovyRadek("");
+    } else {
+        // The panels would list a survey the failed load has half replaced.
+        VycistiPanely();
+    }
+    PovolPolozky();
+}
+
+void Form1::Vektorizace()
+{
+    if (kontext_.stav.Zaneprazdneno())
+        return;
+    if (kontext_.stav.Stav < 1)
+        CtiZapisnik();
+    const KurzorPrace kurzor;
+    Vectorize(kontext_);
+    kontext_.StavovyRadek("");
+    // A region without a given point has been connected to one of its own.
+    if (kontext_.stav.Stav >= 2) {
+        daneBody_->Obnov();
+        ObnovVysledky();
+    }
+    PovolPolozky();
+}
+
+void Form1::StartVypoctu()
+{
+    if (kontext_.stav.Zaneprazdneno())
+        return;
+    if (kontext_.stav.Stav < 2)
+        Vektorizace();
+    if (kontext_.stav.Stav < 2)
+        return;
+    {
+        const KurzorPrace kurzor;
+        SpustVypocet(kontext_);
+    }
+    zamery_->Obnov();
+    ObnovVysledky();
+    PovolPolozky();
+}
+
+void Form1::PrevodSouradnic()
+{
+    if (!prevod_)
+        prevod_ = new Zm_JTSK(this);
+    prevod_->show();
+    prevod_->raise();
+    prevod_->activateWindow();
+}
+
+void Form1::ObnovVypisy()
+{
+    ObnovOblasti();
+    zamery_->Obnov();
+    mereni_->NastavRadky(kontext_.seznamMereni.VypisMereni(FormatUzivatele().desetinny));
+    if (kontext_.nacti)
+        meridla_->NastavText(VypisZapisniku(*kontext_.nacti));
+    daneBody_->Obnov();
+    ObnovVysledky();
+}
+
+void Form1::ObnovVysledky()
+{
+    const int oblast = VybranaOblast();
+    body_->Obnov(oblast);
+    pripojeni_->Obnov(oblast);
+}
+
+// One entry per region of the survey; the selected region stays while it exists.
+void Form1::ObnovOblasti()
+{
+    const int vybrana = VybranaOblast();
+    const int pocet = kontext_.model.regions.RegionCount();
+    const QSignalBlocker ticho(oblasti_);
+    oblasti_->clear();
+    oblasti_->addItem(QStringLiteral("Všechny oblasti"));
+    for (int r = 1; r <= pocet; ++r)
+        oblasti_->addItem(QStringLiteral("Oblast %1").arg(r));
+    oblasti_->setCurrentIndex(vybrana <= pocet ? vybrana : 0);
+}
+
+int Form1::VybranaOblast() const
+{
+    return std::max(0, oblasti_->currentIndex());
+}
+
+void Form1::VyberOblast(int oblast)
+{
+    if (oblast >= 0 && oblast < oblasti_->count())
+        oblasti_->setCurrentIndex(oblast);
+}
+
+void Form1::VycistiPanely()
+{
+    {
+        const QSignalBlocker ticho(oblasti_);
+        while (oblasti_->count() > 1)
+            oblasti_->removeItem(oblasti_->count() - 1);
+        oblasti_->setCurrentIndex(0);
+    }
+    daneBody_->Vycisti();
+    pripojeni_->Vycisti();
+    zamery_->Vycisti();
+    body_->Vycisti();
+    meridla_->Vycisti();
+    mereni_->Vycisti();
+}
+
+// "Na 1. bod", "Na 2. bod": the station in the "Body" panel, in its own region when another
+// region is selected.
+void Form1::NaBod(int stanice)
+{
+    const int oblast = kontext_.model.regions.RegionOf(stanice);
+    if (VybranaOblast() != 0 && VybranaOblast() != oblast)
+        VyberOblast(oblast);
+    zalozky_->setCurrentWidget(body_);
+    body_->VyberBod(stanice);
+    body_->Seznam()->setFocus();
+}
+
+void Form1::PridejPolozkuSDaty(QAction* akce)
+{
+    polozkySDaty_.emplace_back(akce);
+    PovolPolozky();
+}
+
+void Form1::PovolPolozky()
+{
+    const bool data = kontext_.stav.Stav >= 1 && kontext_.stav.Stav <= 3;
+    for (const QPointer<QAction>& a : polozkySDaty_)
+        if (a)
+            a->setEnabled(data);
+}
+
+void Form1::OznacChybnyRadek(std::int32_t zacatek, std::int32_t delka)
+{
+    const int konecDokumentu = editor_->document()->characterCount() - 1;
+    const int od = std::min(PoziceVEditoru(nacitanyText_, zacatek), konecDokumentu);
+    const int po = std::min(PoziceVEditoru(nacitanyText_, zacatek + std::max(0, delka)), konecDokumentu);
+    QTextCursor kurzor(editor_->document());
+    kurzor.setPosition(od);
+    kurzor.setPosition(po, QTextCursor::KeepAnchor);
+    editor_->setTextCursor(kurzor);
+    editor_->ensureCursorVisible();
+}
+
+void Form1::PrepniNaZapisnik()
+{
+    zalozky_->setCurrentWidget(Zalozka("zapisnik"));
+}
+
+void Form1::ZamerEditor()
+{
+    editor_->setFocus();
+    QCoreApplication::processEvents();
+}
+
+void Form1::NastavTitulek(const std::string& lokalita)
+{
+    setWindowTitle(QString::fromUtf8(TitulekProgramu) + " - " + Q(lokalita));
 }
 
 void Form1::ClrForm()
@@ -350,6 +637,7 @@ void Form1::ClrForm()
         const QSignalBlocker ticho(editor_);
         editor_->clear();
     }
+    VycistiPanely();
     zmenenoOdNacteni_ = false;
     NastavZmeneno(false);
 }
@@ -364,6 +652,7 @@ void Form1::NulujModel()
     kontext_.razeniBodu = Razeni();
     kontext_.nacti.reset();
     kontext_.posledniChybaNacteni = 0;
+    PovolPolozky();
 }
 
 std::string Form1::TextZapisniku() const
@@ -395,6 +684,12 @@ void Form1::PriUprave()
 
 void Form1::AktualizujTitulek()
 {
+    // A loaded notebook is named by its locality, as the load named it.
+    const Nacti* nacti = kontext_.nacti.get();
+    if (nacti && kontext_.stav.JeNacteno() && nacti->LokalitaZapisniku().zacatekPrikazu != 0) {
+        NastavTitulek(nacti->LokalitaZapisniku().jmeno);
+        return;
+    }
     const QString soubor = QFileInfo(QFile::decodeName(kontext_.souborZapisniku.c_str())).fileName();
     setWindowTitle(QString::fromUtf8(TitulekProgramu) + " - " + soubor);
 }
@@ -426,6 +721,11 @@ void Form1::OProgramu()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // The long operation that yields runs inside this window.
+    if (kontext_.stav.Zaneprazdneno()) {
+        event->ignore();
+        return;
+    }
     if (zmeneno_) {
         const int odpoved = kontext_.platforma.ZpravaBox("V zápisníku byly provedeny změny.\nUložit?",
                                                          MsgBox::YesNoCancel | MsgBox::Question);

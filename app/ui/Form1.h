@@ -5,14 +5,19 @@
 #include "app/Kontext.h"
 #include "app/Soubory.h"
 #include "app/ui/SouboroveDialogy.h"
+#include "input/NactiZapisnik.h"
 
 #include <QFont>
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
 
 #include <string>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -38,7 +43,14 @@ std::string OdstranUvozovky(std::string jmeno);
 // The listing font: the named family when the machine has it, else its fixed-pitch font.
 QFont PismoVypisu(const std::string& rodina);
 
-class Form1 : public QMainWindow {
+class PanelBody;
+class PanelDaneBody;
+class PanelPripojeni;
+class PanelVypis;
+class PanelZamery;
+class Zm_JTSK;
+
+class Form1 : public QMainWindow, public OknoZapisniku {
     Q_OBJECT
 
 public:
@@ -50,10 +62,26 @@ public:
 
     // The file commands by index (PrikazSouboru). False when the command was cancelled or failed.
     bool PrikazSoubor(int index);
-    // Loads the editor's notebook into the survey model.
+    // Loads the editor's notebook into the survey model and lists it.
     void CtiZapisnik();
+    // "Vektorizace": loads first when nothing is loaded.
+    void Vektorizace();
+    // "Start výpočtu": vectorises first when needed, computes and lists the results.
+    void StartVypoctu();
+    // "Převod souřadnic": the S-JTSK conversion window.
+    void PrevodSouradnic();
     // Clears the editor, the panels, the changed label and both changed flags.
     void ClrForm();
+
+    // The region the point and result panels show; 0 for all regions.
+    int VybranaOblast() const;
+    void VyberOblast(int oblast);
+    QComboBox* VyberOblasti() const { return oblasti_; }
+
+    // A menu item that needs survey data: enabled while something is loaded (Stav 1 to 3).
+    void PridejPolozkuSDaty(QAction* akce);
+    // Enables those items by the processing stage; also run by a timer and when "Soubor" opens.
+    void PovolPolozky();
 
     bool Zmeneno() const { return zmeneno_; }
     bool ZmenenoOdNacteni() const { return zmenenoOdNacteni_; }
@@ -78,12 +106,26 @@ public:
     VyberSouboru VyberOtevreni;
     VyberSouboru VyberUlozeni;
 
+    // What the load asks of the window (OknoZapisniku).
+    void OznacChybnyRadek(std::int32_t zacatek, std::int32_t delka) override;
+    void PrepniNaZapisnik() override;
+    void ZamerEditor() override;
+    void NastavTitulek(const std::string& lokalita) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void VytvorMenu();
+    void VytvorMenuVypoctu();
     void VytvorZapisnik();
+    void VytvorPanely();
+    void NastavPismoVypisu();
+    void ObnovVypisy();
+    void ObnovVysledky();
+    void ObnovOblasti();
+    void VycistiPanely();
+    void NaBod(int stanice);
     bool UlozPrikazem(bool noveJmeno);
     bool UlozDo(const std::string& jmeno);
     bool OtevriSoubor(const std::string& jmeno, bool nacist);
@@ -106,6 +148,16 @@ private:
     QLabel* zmenenoPopisek_ = nullptr;
     QLabel* koment_ = nullptr;
     QAction* predZavri_ = nullptr;
+    QComboBox* oblasti_ = nullptr;
+    PanelDaneBody* daneBody_ = nullptr;
+    PanelPripojeni* pripojeni_ = nullptr;
+    PanelZamery* zamery_ = nullptr;
+    PanelBody* body_ = nullptr;
+    PanelVypis* meridla_ = nullptr;
+    PanelVypis* mereni_ = nullptr;
+    QPointer<Zm_JTSK> prevod_;
+    std::vector<QPointer<QAction>> polozkySDaty_;
+    QTimer casovacPolozek_;
 
     bool zmeneno_ = false;
     bool zmenenoOdNacteni_ = false;
@@ -114,6 +166,8 @@ private:
     bool crlf_ = false;
     // The file the next file dialog starts at; the command line puts its name here.
     std::string jmenoVDialogu_;
+    // The text of the last load, as the load saw it: its error positions point into it.
+    std::string nacitanyText_;
 };
 
 } // namespace lomvira

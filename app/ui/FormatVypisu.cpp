@@ -1,0 +1,49 @@
+#include "app/ui/FormatVypisu.h"
+
+#include "app/Cisla.h"
+#include "app/Text.h"
+
+#include <QListWidget>
+#include <QLocale>
+
+namespace lomvira {
+
+FormatCisel FormatUzivatele()
+{
+    const QLocale locale;
+    FormatCisel f;
+    const QString znak = locale.decimalPoint();
+    f.desetinny = znak.size() == 1 && znak.at(0).unicode() < 128 ? static_cast<char>(znak.at(0).unicode()) : '.';
+    f.tisice = locale.groupSeparator().toStdString();
+    return f;
+}
+
+std::string CisloOdchylky(double value, int decimals, char desetinny)
+{
+    std::string s = FormatCislo(value, decimals);
+    if (!s.empty() && s[0] == '-' && s.find_first_of("123456789") == std::string::npos)
+        s.erase(0, 1);
+    for (char& c : s)
+        if (c == '.')
+            c = desetinny;
+    return s;
+}
+
+std::string ZarovnejVpravo(const std::string& text, std::size_t sirka)
+{
+    const std::size_t n = PocetZnaku(text);
+    return n >= sirka ? text : std::string(sirka - n, ' ') + text;
+}
+
+void NaplnSeznam(QListWidget* seznam, const std::vector<std::string>& radky)
+{
+    const QSignalBlocker ticho(seznam);
+    seznam->clear();
+    QStringList texty;
+    texty.reserve(static_cast<qsizetype>(radky.size()));
+    for (const std::string& r : radky)
+        texty.append(TextQ(r));
+    seznam->addItems(texty);
+}
+
+} // namespace lomvira
