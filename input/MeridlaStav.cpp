@@ -1,5 +1,7 @@
 #include "input/MeridlaStav.h"
 
+#include "input/Chybovnik.h"
+
 #include "app/Cisla.h"
 #include "app/Nastaveni.h"
 #include "app/Platforma.h"
@@ -71,6 +73,8 @@ int ProjdiVlastnosti(const std::vector<std::string>& radky, const char* tabulka,
         if (cislo == 0)
             return 43;
         hodnota(cislo, vstup);
+        if (vstup.CisloMimoRozsah())
+            return ChybaHodnoty;
     }
     return 0;
 }

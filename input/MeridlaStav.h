@@ -58,7 +58,7 @@ public:
 
     // A bracketed definition block (its text without the outer brackets). Returns 0, or the
     // error: 51 no name, 53 tape or clinometer defined twice, 43 a line without a control
-    // character or an unknown property, 2 a property without "=".
+    // character or an unknown property, 2 a property without "=", 8 a number too large.
     int Definice(int druh, const std::string& blok, std::int32_t datum, const MyMsgBoxFn& box);
 
     // Makes the named instrument current. A compass may carry a deviation in its own unit,

@@ -4,6 +4,7 @@
 
 #include "app/Nastaveni.h"
 #include "coords/SourSystem.h"
+#include "input/Chybovnik.h"
 #include "input/KlicovaSlova.h"
 #include "input/MeridlaStav.h"
 #include "input/Vstup.h"
@@ -20,12 +21,6 @@ namespace lomvira {
 
 class Platforma;
 
-// Error numbers of the notebook beyond the classic table: a value that cannot be a
-// measurement, more stations than the model holds, a line longer than the reader holds.
-inline constexpr int ChybaHodnoty = 8;
-inline constexpr int ChybaPoctuBodu = 9;
-inline constexpr int ChybaDelkyRadku = 10;
-inline constexpr int ChybaPoctuZamer = 11;
 
 // The most stations the survey model can number.
 inline constexpr int MaxBodu = 32767;

@@ -3,6 +3,7 @@
 #include "app/Cisla.h"
 #include "app/Nastaveni.h"
 #include "app/Platforma.h"
+#include "input/Chybovnik.h"
 #include "input/MeridlaStav.h"
 
 #include <gtest/gtest.h>
@@ -328,6 +329,9 @@ TEST_F(DefiniceTest, Errors)
     EXPECT_EQ(stav.Vyber(DruhMeridla::Delkomer, "", std::nullopt, 0), 51);
     EXPECT_EQ(stav.Vyber(DruhMeridla::Kompas, "P", 1.0, 0), 52);
     EXPECT_EQ(Definuj(DruhMeridla::Kompas, "P\r\n! PRE\r\n"), 2);
+    // A number no double holds is refused, not read as 0.
+    EXPECT_EQ(Definuj(DruhMeridla::Delkomer, "P\r\n! PRE = 1e999"), ChybaHodnoty);
+    EXPECT_EQ(Definuj(DruhMeridla::Kompas, "K\r\n! ODCH = 1e999"), ChybaHodnoty);
     // None of the faulty blocks left an instrument behind.
     EXPECT_EQ(stav.Delkomery().Count(), 0);
     EXPECT_EQ(stav.Kompasy().Count(), 0);
