@@ -56,9 +56,12 @@ std::vector<std::string> VypisBodu(const Kontext& k, int r, bool abecedne, bool 
     const bool sRelativni = relativni && (system.RelativniVysky() == VyskyKHladine
                                           || system.RelativniVysky() == VyskyKBodu);
     const RegionTable& oblasti = k.model.regions;
+    // Until a computation has finished, the table may hold stations of a computation that
+    // stopped halfway, still in the computation frame: they are shown as 0.
+    const bool spocteno = k.stav.Stav == 3;
     auto pridej = [&](int s) {
         const StationRecord p = k.model.stations.GetStation(s);
-        const ZBod z = t.Vystup({p.Name, p.X, p.Y, p.Z});
+        const ZBod z = spocteno ? t.Vystup({p.Name, p.X, p.Y, p.Z}) : ZBod{p.Name, 0.0, 0.0, 0.0};
         std::optional<double> rel;
         if (sRelativni)
             rel = z.Z - system.SrovnavaciRovina();

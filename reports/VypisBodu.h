@@ -27,8 +27,9 @@ std::string RadekBodu(const std::string& jmeno, const ZBod& z, std::optional<dou
                       const FormatCisel& f);
 
 // The lines of the stations of region r (all regions for r < 1), in station order or in
-// natural name order. Relative heights are added when asked for and the system has a
-// height reference (a level or a station).
+// natural name order, with coordinates 0 until a computation has finished. Relative
+// heights are added when asked for and the system has a height reference (a level or a
+// station).
 std::vector<std::string> VypisBodu(const Kontext& k, int r, bool abecedne, bool relativni, const FormatCisel& f);
 
 // "Souřadný systém: ..." and the column header.
