@@ -8,6 +8,7 @@
 #include "coords/SourSystTransf.h"
 #include "input/NactiZapisnik.h"
 #include "network/Krizovat.h"
+#include "reports/VypisBodu.h"
 #include "support/FakePlatforma.h"
 #include "support/Generator.h"
 
@@ -221,6 +222,10 @@ TEST(VypocetRizeni, DotazNaNatoceniANeZastaviVypocet)
     ASSERT_FALSE(p.platforma.boxes.empty());
     EXPECT_EQ(p.platforma.boxes.back().text,
               "Natočení polygonu oblasti 1 ve směru azimutu: 0.000\xC2\xB0\r\nChcete pokračovat ve výpočtu?");
+    // Nothing half-computed is shown.
+    const auto radky = VypisBodu(p.k, 0, false, false, FormatCisel{});
+    ASSERT_EQ(radky.size(), 50u);
+    EXPECT_EQ(radky[1], "B2                 0.000          0.000       0.000");
 
     p.platforma.answers = {MsgBox::Yes};
     EXPECT_EQ(SpustVypocet(p.k), "");
