@@ -151,14 +151,19 @@ bool Vypocet::PredbezneNatoceni(int r, std::vector<DvojiceNatoceni>& dvojice, Bo
     pevne.Add(prvni.RefPosition, p1.X, p1.Y, p1.Z);
     if (!VyrovnejSit(r, 1, 0.0, pevne))
         return false;
+    if (!soustava_.Vyreseno())
+        return true; // a group of self-shots alone gives no direction to fit
     const BodXYZ s1 = *soustava_.GetSolution(prvni.RefPosition);
     const int n = std::min<int>(k_.model.connections.RegionConnectionCount(r), k_.sit.GroupRefCount(r, 1));
     for (int i = 1; i <= n; ++i) {
         const GroupRef ref = k_.sit.Get_ZBod_OS(r, 1, i);
         if (ref.RefPoint >= 0)
             continue;
+        const auto reseni = soustava_.GetSolution(ref.RefPosition);
+        if (!reseni)
+            continue;
         const BodXYZ dany = DanyBodVypoctu(-ref.RefPoint);
-        const BodXYZ spocteny = *soustava_.GetSolution(ref.RefPosition);
+        const BodXYZ spocteny = *reseni;
         stredDanych = {stredDanych.X + dany.X, stredDanych.Y + dany.Y, stredDanych.Z + dany.Z};
         stredSpoctenych = {stredSpoctenych.X + spocteny.X, stredSpoctenych.Y + spocteny.Y,
                            stredSpoctenych.Z + spocteny.Z};
