@@ -24,6 +24,17 @@ Vstup Zapisnik(std::string text, Platforma* platforma = nullptr)
     return v;
 }
 
+using Slova = std::vector<std::string>;
+
+// Reads n tokens with one reader.
+Slova Cti(Vstup& v, std::string (Vstup::*cti)(), int n)
+{
+    Slova out;
+    while (n-- > 0)
+        out.push_back((v.*cti)());
+    return out;
+}
+
 TEST(VstupRadky, SmiseneKonceRadkuAZacatkyVTextu)
 {
     struct Radek {
@@ -179,36 +190,23 @@ TEST(VstupCisla, CisloMimoRozsahNeniNekonecno)
 TEST(VstupCisla, HodnotaSPriponou)
 {
     Vstup v = Zapisnik("12.5/d 120/G/R, 7/ , 8 9/D , 10 11/");
-    EXPECT_EQ(v.GetHodnota(), 12.5);
-    EXPECT_EQ(v.Parametr(), "D");
-    EXPECT_EQ(v.GetHodnota(), 120.0);
-    EXPECT_EQ(v.Parametr(), "GR");
-    EXPECT_EQ(v.GetHodnota(), 7.0);
-    EXPECT_EQ(v.Parametr(), "");
-    EXPECT_EQ(v.GetHodnota(), 8.0);
     // A separator after the suffix belongs to the field, as after a bare number.
-    EXPECT_EQ(v.GetHodnota(), 9.0);
-    EXPECT_EQ(v.GetHodnota(), 10.0);
-    EXPECT_EQ(v.GetHodnota(), 11.0);
-    EXPECT_EQ(v.Parametr(), "");
+    const std::vector<std::pair<double, std::string>> hodnoty = {{12.5, "D"}, {120.0, "GR"}, {7.0, ""}, {8.0, ""},
+                                                                 {9.0, "D"},  {10.0, ""},    {11.0, ""}};
+    for (const auto& [hodnota, parametr] : hodnoty) {
+        EXPECT_EQ(v.GetHodnota(), hodnota);
+        EXPECT_EQ(v.Parametr(), parametr) << hodnota;
+    }
     EXPECT_EQ(v.CoNasleduje(), -2);
 }
 
 TEST(VstupSlova, GetSL)
 {
     Vstup v = Zapisnik("ABc12 -12°30' 1.5e2;12-3 @x ,ž");
-    EXPECT_EQ(v.GetSL(), "ABC");
-    EXPECT_EQ(v.GetSL(), "12");
+    EXPECT_EQ(Cti(v, &Vstup::GetSL, 2), (Slova{"ABC", "12"}));
     EXPECT_EQ(v.Poloha(), 6); // the blank after the number is consumed
-    EXPECT_EQ(v.GetSL(), "-12.5"); // angles whatever UhlyDMS says
-    EXPECT_EQ(v.GetSL(), "1.5E2");
-    EXPECT_EQ(v.GetSL(), "12");
-    EXPECT_EQ(v.GetSL(), "-3");
-    EXPECT_EQ(v.GetSL(), "@");
-    EXPECT_EQ(v.GetSL(), "X");
-    EXPECT_EQ(v.GetSL(), ""); // the comma ends an empty word
-    EXPECT_EQ(v.GetSL(), "ž");
-    EXPECT_EQ(v.GetSL(), "");
+    // Angles whatever UhlyDMS says; the comma ends an empty word.
+    EXPECT_EQ(Cti(v, &Vstup::GetSL, 9), (Slova{"-12.5", "1.5E2", "12", "-3", "@", "X", "", "ž", ""}));
 
     v = Zapisnik("abc");
     v.VelkaPismena = false;
@@ -225,16 +223,10 @@ TEST(VstupSlova, GetKSAGetRovnitko)
     EXPECT_EQ(v.GetCislo(), 2003.0);
 
     v = Zapisnik("vzdalenost,sik Kůň , b\tc d*e f=g");
-    EXPECT_EQ(v.GetKS(), "VZDALENOST");
-    EXPECT_EQ(v.GetKS(), "SIK");
-    EXPECT_EQ(v.GetKS(), "KŮŇ");
-    EXPECT_EQ(v.GetKS(), "B");
-    EXPECT_EQ(v.GetKS(), "C");
-    EXPECT_EQ(v.GetKS(), "D");
+    EXPECT_EQ(Cti(v, &Vstup::GetKS, 6), (Slova{"VZDALENOST", "SIK", "KŮŇ", "B", "C", "D"}));
     EXPECT_EQ(v.CoNasleduje(), 4);
     v.GetZnak();
-    EXPECT_EQ(v.GetKS(), "E");
-    EXPECT_EQ(v.GetKS(), "F");
+    EXPECT_EQ(Cti(v, &Vstup::GetKS, 2), (Slova{"E", "F"}));
     EXPECT_EQ(v.CoNasleduje(), 5);
 
     // A comment or a bracket right after a name is left for its own reader.
@@ -248,8 +240,7 @@ TEST(VstupSlova, GetKSAGetRovnitko)
     v = Zapisnik("Dlouhe jmeno  x");
     v.MezeraVeSlove = true;
     v.VelkaPismena = false;
-    EXPECT_EQ(v.GetKS(), "Dlouhe jmeno");
-    EXPECT_EQ(v.GetKS(), "x");
+    EXPECT_EQ(Cti(v, &Vstup::GetKS, 2), (Slova{"Dlouhe jmeno", "x"}));
 }
 
 TEST(VstupSlova, GetPTH)
@@ -269,8 +260,7 @@ TEST(VstupSlova, GetPTH)
     EXPECT_EQ(platforma.boxes[0].style & MsgBox::ButtonMask, MsgBox::OkOnly);
 
     v = Zapisnik(" , \"x\"");
-    EXPECT_EQ(v.GetPTH(), "");
-    EXPECT_EQ(v.GetPTH(), "X");
+    EXPECT_EQ(Cti(v, &Vstup::GetPTH, 2), (Slova{"", "X"}));
 }
 
 TEST(VstupZavorky, BlokPresViceRadku)
@@ -333,12 +323,10 @@ TEST(VstupKomentare, GetKomentarAZnaky)
     v = Zapisnik(" čx ,");
     EXPECT_EQ(v.GetZnak(), "č");
     EXPECT_EQ(v.Poloha(), 3);
-    EXPECT_EQ(v.GetZN(), "x");
-    EXPECT_EQ(v.GetZN(), " ");
+    EXPECT_EQ(Cti(v, &Vstup::GetZN, 2), (Slova{"x", " "}));
     EXPECT_EQ(v.GetZnak(), ""); // a separator is not taken
     EXPECT_EQ(v.Poloha(), 5);
-    EXPECT_EQ(v.GetZN(), ",");
-    EXPECT_EQ(v.GetZN(), "");
+    EXPECT_EQ(Cti(v, &Vstup::GetZN, 2), (Slova{",", ""}));
     EXPECT_EQ(v.GetZnak(), "");
 }
 
@@ -407,18 +395,14 @@ TEST(VstupOdolnost, SkutecnyZapisnik)
         body += trida == 4;
         mereni += trida == 2;
     }
-    EXPECT_EQ(komentare, 3);
-    EXPECT_EQ(body, 3);
-    EXPECT_EQ(mereni, 759);
+    EXPECT_EQ((std::vector<int>{komentare, body, mereni}), (std::vector<int>{3, 3, 759}));
 
     v.NaZacatek();
     for (int i = 0; i < 6; ++i)
         v.NovyRadek();
-    EXPECT_EQ(v.GetKS(), "S000001");
-    EXPECT_EQ(v.GetKS(), "S000002");
-    EXPECT_NEAR(v.GetHodnota(), 15.26, Tol);
-    EXPECT_NEAR(v.GetHodnota(), 116.36105, Tol);
-    EXPECT_NEAR(v.GetHodnota(), -32.0, Tol);
+    EXPECT_EQ(Cti(v, &Vstup::GetKS, 2), (Slova{"S000001", "S000002"}));
+    for (double hodnota : {15.26, 116.36105, -32.0})
+        EXPECT_NEAR(v.GetHodnota(), hodnota, Tol);
     EXPECT_EQ(v.CoNasleduje(), -1);
 }
 

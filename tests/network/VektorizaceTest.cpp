@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -39,9 +40,22 @@ struct Sit {
         k.model.regions.AssignShotRegion(sa, sb, state);
         ASSERT_NE(k.model.shots.AddShot(sa, sb, L, az, inc, 1e-6, 1e-6, 1e-6), 0);
     }
+    // Shots written as "A-B B-C".
+    void Mereni(const std::string& tahy)
+    {
+        std::istringstream in(tahy);
+        for (std::string t; in >> t;)
+            Z(t.substr(0, t.find('-')), t.substr(t.find('-') + 1));
+    }
     void Dany(const std::string& name, double x = 0.0, double y = 0.0, double z = 0.0)
     {
         k.model.givenPoints.SetGivenPoint(name, x, y, z, p);
+    }
+    void Dane(const std::string& jmena)
+    {
+        std::istringstream in(jmena);
+        for (std::string j; in >> j;)
+            Dany(j);
     }
     // What the load does after the last measurement.
     void Nacteno()
@@ -58,6 +72,13 @@ struct Sit {
         Vectorize(k);
         for (const std::string& chyba : KontrolujSkupiny(k.sit, k.model))
             ADD_FAILURE() << chyba;
+    }
+    void Sestav(const std::string& tahy, const std::string& dane)
+    {
+        Mereni(tahy);
+        Dane(dane);
+        Nacteno();
+        Vektorizuj();
     }
     int B(const std::string& name) const { return k.model.stations.FindStation(name); }
     std::string Jmeno(int s) const { return Orizni(k.model.stations.GetStationName(s)); }
@@ -97,143 +118,52 @@ struct Sit {
 
 } // namespace
 
-TEST(Vectorize, TraversesBetweenGivenPointsAreOneNetworkGroup)
+TEST(Vectorize, GroupsOfSmallNetworks)
 {
-    Sit s;
-    s.Z("A", "B");
-    s.Z("B", "A"); // the same pair again: still one shot
-    s.Z("B", "C");
-    s.Z("C", "D");
-    s.Dany("A");
-    s.Dany("D");
-    s.Nacteno();
-    s.Vektorizuj();
-    EXPECT_EQ(s.k.model.shots.ShotCount(), 3);
-    EXPECT_EQ(s.Oblast(1), (Skupiny{"2 [A B C D] A-B B-C C-D {1:*A 4:*D}"}));
-    EXPECT_EQ(s.k.stav.Stav, 2);
-    EXPECT_TRUE(s.k.stav.JeVektorizovano());
-
-    // A given point in the middle turns the traverse into three fixed points of one group.
-    Sit m;
-    m.Z("A", "B");
-    m.Z("B", "C");
-    m.Z("C", "D");
-    m.Z("D", "E");
-    m.Dany("A");
-    m.Dany("C");
-    m.Dany("E");
-    m.Nacteno();
-    m.Vektorizuj();
-    EXPECT_EQ(m.Oblast(1), (Skupiny{"2 [A B C D E] A-B B-C C-D D-E {1:*A 3:*C 5:*E}"}));
-}
-
-TEST(Vectorize, DeadEndsHangFromTheStationTheyLeave)
-{
-    // A three-shot spur off a loop.
-    Sit s;
-    s.Z("P1", "P2");
-    s.Z("P2", "P3");
-    s.Z("P3", "P1");
-    s.Z("P2", "S1");
-    s.Z("S1", "S2");
-    s.Z("S2", "S3");
-    s.Dany("P1");
-    s.Nacteno();
-    s.Vektorizuj();
-    EXPECT_EQ(s.Oblast(1), (Skupiny{"2 [P1 P3 P2] P1-P3 P3-P2 P2-P1 {1:*P1}",
-                                    "0 [P2 S1 S2 S3] P2-S1 S1-S2 S2-S3 {1:P2}"}));
-    EXPECT_EQ(s.k.sit.GetShotPlacement(6).Region, 1);
-    EXPECT_EQ(s.k.sit.GetShotPlacement(6).Group, 2);
-
-    // A connected spur end is no dead end: the spur becomes an open traverse to the loop.
-    Sit t;
-    t.Z("L1", "L2");
-    t.Z("L2", "L3");
-    t.Z("L3", "L1");
-    t.Z("L1", "P");
-    t.Z("P", "Q");
-    t.Dany("Q");
-    t.Nacteno();
-    t.Vektorizuj();
-    EXPECT_EQ(t.Oblast(1), (Skupiny{"1 [Q P L1] Q-P P-L1 {1:*Q}", "2 [L1 L3 L2] L1-L3 L3-L2 L2-L1 {1:L1}"}));
-}
-
-TEST(Vectorize, LoopsSharingStationsAndNestedLoopsFormOneGroup)
-{
-    // Three paths between J and K.
-    Sit t;
-    for (const char* x : {"a", "b", "c"}) {
-        t.Z("J", x);
-        t.Z(x, "K");
+    struct Pripad {
+        const char* nazev;
+        const char* mereni;
+        const char* dane;
+        Skupiny skupiny;
+    };
+    const std::vector<Pripad> pripady = {
+        {"a traverse between given points; the same pair again is still one shot", "A-B B-A B-C C-D", "A D",
+         {"2 [A B C D] A-B B-C C-D {1:*A 4:*D}"}},
+        {"a given point in the middle: three fixed points of one group", "A-B B-C C-D D-E", "A C E",
+         {"2 [A B C D E] A-B B-C C-D D-E {1:*A 3:*C 5:*E}"}},
+        {"a dead end hangs from the station it leaves", "P1-P2 P2-P3 P3-P1 P2-S1 S1-S2 S2-S3", "P1",
+         {"2 [P1 P3 P2] P1-P3 P3-P2 P2-P1 {1:*P1}", "0 [P2 S1 S2 S3] P2-S1 S1-S2 S2-S3 {1:P2}"}},
+        {"a connected spur end is an open traverse to the loop", "L1-L2 L2-L3 L3-L1 L1-P P-Q", "Q",
+         {"1 [Q P L1] Q-P P-L1 {1:*Q}", "2 [L1 L3 L2] L1-L3 L3-L2 L2-L1 {1:L1}"}},
+        {"three paths between J and K are one group", "J-a a-K J-b b-K J-c c-K", "J",
+         {"2 [J c K b a] J-c c-K K-b b-J K-a a-J {1:*J}"}},
+        {"an inner ring on two spokes: closures walk back through several vectors",
+         "O1-O2 O2-O3 O3-O4 O4-O1 I1-I2 I2-I3 I3-I4 I4-I1 O1-I1 O3-I3", "O2",
+         {"2 [O2 O3 I3 I4 I1 O1 O4 I2] O2-O3 O3-I3 I3-I4 I4-I1 I1-O1 O1-O4 O4-O3 O1-O2 I1-I2 I2-I3 {1:*O2}"}},
+        {"a figure of eight: the second loop is fixed at the shared station", "A-X X-B B-A X-C C-D D-X", "A",
+         {"2 [A B X] A-B B-X X-A {1:*A}", "2 [X D C] X-D D-C C-X {1:X}"}},
+        {"two loops joined by a traverse; its spur does not cut the traverse",
+         "A-B B-C C-A C-T T-U U-V V-W W-U T-S1 S1-S2", "A",
+         {"2 [A C B] A-C C-B B-A {1:*A}", "1 [C T U] C-T T-U {1:C}", "2 [U W V] U-W W-V V-U {1:U}",
+          "0 [T S1 S2] T-S1 S1-S2 {1:T}"}},
+        {"a shot from a station to itself is a loop of its own", "A-B B-C C-A B-B", "A",
+         {"2 [A C B] A-C C-B B-A {1:*A}", "2 [B] B-B {1:B}"}},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        Sit s;
+        s.Sestav(p.mereni, p.dane);
+        EXPECT_EQ(s.Oblast(1), p.skupiny);
+        EXPECT_EQ(s.k.stav.Stav, 2);
+        EXPECT_TRUE(s.k.stav.JeVektorizovano());
+        // Every shot knows the group it stands in.
+        for (int g = 1; g <= s.k.sit.GroupCount(1); ++g)
+            for (int i = 1; i <= s.k.sit.GroupShotCount(1, g); ++i) {
+                const ShotPlacementRecord m = s.k.sit.GetShotPlacement(std::abs(s.k.sit.GetGroupShot(1, g, i)));
+                EXPECT_EQ(m.Region, 1);
+                EXPECT_EQ(m.Group, g);
+            }
     }
-    t.Dany("J");
-    t.Nacteno();
-    t.Vektorizuj();
-    EXPECT_EQ(t.Oblast(1), (Skupiny{"2 [J c K b a] J-c c-K K-b b-J K-a a-J {1:*J}"}));
-
-    // An inner ring joined to the outer one by two spokes: the closures walk back through
-    // several vectors.
-    Sit n;
-    n.Z("O1", "O2");
-    n.Z("O2", "O3");
-    n.Z("O3", "O4");
-    n.Z("O4", "O1");
-    n.Z("I1", "I2");
-    n.Z("I2", "I3");
-    n.Z("I3", "I4");
-    n.Z("I4", "I1");
-    n.Z("O1", "I1");
-    n.Z("O3", "I3");
-    n.Dany("O2");
-    n.Nacteno();
-    n.Vektorizuj();
-    EXPECT_EQ(n.Oblast(1), (Skupiny{"2 [O2 O3 I3 I4 I1 O1 O4 I2] O2-O3 O3-I3 I3-I4 I4-I1 I1-O1 O1-O4 O4-O3 "
-                                    "O1-O2 I1-I2 I2-I3 {1:*O2}"}));
-}
-
-TEST(Vectorize, LoopsMeetingAtOneStationOrJoinedByATraverseAreSeparateGroups)
-{
-    // A figure of eight; the second loop is fixed at the station it shares.
-    Sit f;
-    f.Z("A", "X");
-    f.Z("X", "B");
-    f.Z("B", "A");
-    f.Z("X", "C");
-    f.Z("C", "D");
-    f.Z("D", "X");
-    f.Dany("A");
-    f.Nacteno();
-    f.Vektorizuj();
-    EXPECT_EQ(f.Oblast(1), (Skupiny{"2 [A B X] A-B B-X X-A {1:*A}", "2 [X D C] X-D D-C C-X {1:X}"}));
-
-    // Two loops joined by a traverse with a spur off it: the spur does not cut the traverse.
-    Sit t;
-    t.Z("A", "B");
-    t.Z("B", "C");
-    t.Z("C", "A");
-    t.Z("C", "T");
-    t.Z("T", "U");
-    t.Z("U", "V");
-    t.Z("V", "W");
-    t.Z("W", "U");
-    t.Z("T", "S1");
-    t.Z("S1", "S2");
-    t.Dany("A");
-    t.Nacteno();
-    t.Vektorizuj();
-    EXPECT_EQ(t.Oblast(1), (Skupiny{"2 [A C B] A-C C-B B-A {1:*A}", "1 [C T U] C-T T-U {1:C}",
-                                    "2 [U W V] U-W W-V V-U {1:U}", "0 [T S1 S2] T-S1 S1-S2 {1:T}"}));
-
-    // A shot from a station to itself is a loop of its own.
-    Sit v;
-    v.Z("A", "B");
-    v.Z("B", "C");
-    v.Z("C", "A");
-    v.Z("B", "B");
-    v.Dany("A");
-    v.Nacteno();
-    v.Vektorizuj();
-    EXPECT_EQ(v.Oblast(1), (Skupiny{"2 [A C B] A-C C-B B-A {1:*A}", "2 [B] B-B {1:B}"}));
 }
 
 TEST(Vectorize, RegionsWithoutGivenPointsStartAtPocatek)
@@ -242,19 +172,7 @@ TEST(Vectorize, RegionsWithoutGivenPointsStartAtPocatek)
     // first station hangs off a spur.
     Sit s;
     s.k.volby.DOTAZY = 2;
-    s.Z("A", "B");
-    s.Z("B", "C");
-    s.Z("C", "A");
-    s.Z("X", "Y");
-    s.Z("Y", "Z");
-    s.Z("E", "F");
-    s.Z("F", "L1");
-    s.Z("L1", "L2");
-    s.Z("L2", "L3");
-    s.Z("L3", "L1");
-    s.Dany("A");
-    s.Nacteno();
-    s.Vektorizuj();
+    s.Sestav("A-B B-C C-A X-Y Y-Z E-F F-L1 L1-L2 L2-L3 L3-L1", "A");
     EXPECT_EQ(s.Oblast(1), (Skupiny{"2 [A C B] A-C C-B B-A {1:*A}"}));
     // Everything was a dead end: the start is where the chain hangs, not its free end.
     EXPECT_EQ(s.Oblast(2), (Skupiny{"0 [X Y Z] X-Y Y-Z {1:*POCATEK}"}));
@@ -280,9 +198,7 @@ TEST(Vectorize, RegionsWithoutGivenPointsStartAtPocatek)
 
     // Without the DOTAZY option the point is added silently; a one-shot region works too.
     Sit q;
-    q.Z("A", "B");
-    q.Nacteno();
-    q.Vektorizuj();
+    q.Sestav("A-B", "");
     EXPECT_TRUE(q.p.boxes.empty());
     EXPECT_EQ(q.Oblast(1), (Skupiny{"0 [A B] A-B {1:*POCATEK}"}));
 }
@@ -290,16 +206,12 @@ TEST(Vectorize, RegionsWithoutGivenPointsStartAtPocatek)
 TEST(Vectorize, APointNamedPocatekKeepsItsCoordinates)
 {
     Sit s;
-    s.Z("POCATEK", "B");
-    s.Z("B", "C");
-    s.Z("C", "POCATEK");
-    s.Z("X", "Y");
+    s.Mereni("POCATEK-B B-C C-POCATEK X-Y");
     s.Dany("POCATEK", 100.0, 200.0, 300.0);
     s.Nacteno();
     s.Vektorizuj();
-    const StationRecord bod = s.k.model.givenPoints.GetGivenPoint(1);
-    EXPECT_EQ(bod.X, 100.0);
-    EXPECT_EQ(bod.Z, 300.0);
+    EXPECT_EQ(s.k.model.givenPoints.GetGivenPoint(1).X, 100.0);
+    EXPECT_EQ(s.k.model.givenPoints.GetGivenPoint(1).Z, 300.0);
     EXPECT_EQ(s.k.model.givenPoints.GivenPointCount(), 1);
     EXPECT_EQ(s.Oblast(2), (Skupiny{"0 [X Y] X-Y {1:*POCATEK}"}));
 }
@@ -329,9 +241,7 @@ TEST(Vectorize, RunsOnlyOnALoadedNotebookAndStopsOnARegionWithoutShots)
 
     // A station put into a region of its own with no shot: no start can be found.
     Sit n;
-    n.Z("A", "B");
-    n.Z("B", "C");
-    n.Z("C", "A");
+    n.Mereni("A-B B-C C-A");
     std::string osamely = "O";
     const int o = n.k.model.stations.AddStation(osamely);
     int state = 3;
@@ -355,47 +265,34 @@ TEST(Vectorize, ReadAccessorsAnswerPerGroupPerRegionAndOverall)
     s.Z("B", "C", 12.0, 0.5, 0.1); // walked backwards below
     s.Z("C", "A", 13.0);
     s.Z("X", "Y", 2.0);
-    s.Dany("A");
-    s.Nacteno();
-    s.Vektorizuj();
+    s.Sestav("", "A");
     const Krizovat& sit = s.k.sit;
+    using Cisla = std::vector<int>;
     // Region 1: [A C B] with shots A-C (3), C-B (-2), B-A (-1); region 2: [X Y] with X-Y (4).
-    EXPECT_EQ(sit.GroupCount(1), 1);
-    EXPECT_EQ(sit.GroupCount(0), 2);
-    EXPECT_EQ(sit.GlobalGroup(2, 1), 2);
-    EXPECT_EQ(sit.GroupKind(2, 1), 0);
-    EXPECT_EQ(sit.GroupKind(0, 2), 0);
-    EXPECT_EQ(sit.GroupKind(1, 2), -1);
-    EXPECT_EQ(sit.GroupShotCount(1, 0), 3);
-    EXPECT_EQ(sit.GroupShotCount(0, 0), 4);
-    EXPECT_EQ(sit.GroupShotCount(1, 2), 0);
-    EXPECT_EQ(sit.GetGroupShot(1, 1, 2), -2);
-    EXPECT_EQ(sit.GetGroupShot(0, 0, 4), 4);
-    EXPECT_EQ(sit.GetGroupShot(1, 1, 4), 0);
+    // Group counts and kinds, a missing group of kind -1.
+    EXPECT_EQ((Cisla{sit.GroupCount(1), sit.GroupCount(0), sit.GlobalGroup(2, 1), sit.GroupKind(2, 1),
+                     sit.GroupKind(0, 2), sit.GroupKind(1, 2)}),
+              (Cisla{1, 2, 2, 0, 0, -1}));
+    // Shot counts and signed shots, of a region, overall, a missing group and past the end.
+    EXPECT_EQ((Cisla{sit.GroupShotCount(1, 0), sit.GroupShotCount(0, 0), sit.GroupShotCount(1, 2),
+                     sit.GetGroupShot(1, 1, 2), sit.GetGroupShot(0, 0, 4), sit.GetGroupShot(1, 1, 4)}),
+              (Cisla{3, 4, 0, -2, 4, 0}));
 
     const GroupShotValues v = sit.GetGroupShotValues(1, 1, 2);
-    EXPECT_EQ(v.From, 2); // C
-    EXPECT_EQ(v.To, 3);   // B
-    EXPECT_EQ(v.Shot, -2);
+    EXPECT_EQ((Cisla{v.From, v.To, v.Shot}), (Cisla{2, 3, -2})); // from C to B
     EXPECT_DOUBLE_EQ(v.L, 12.0);
     EXPECT_DOUBLE_EQ(v.Az, 0.5 + PI);
     EXPECT_NEAR(v.Inc, -0.1, 1e-12); // normalised with the system's π
     const GroupShot e = sit.GetGroupShotEntry(1, 1, 2);
-    EXPECT_EQ(e.FromPos, 3); // stored from B to C
-    EXPECT_EQ(e.ToPos, 2);
+    EXPECT_EQ((Cisla{e.FromPos, e.ToPos}), (Cisla{3, 2})); // stored from B to C
     // Over the region the ends are the stations' numbers within it: C is 3, B is 2.
     const GroupShotValues w = sit.GetGroupShotValues(1, 0, 2);
-    EXPECT_EQ(w.From, 3);
-    EXPECT_EQ(w.To, 2);
-    EXPECT_EQ(sit.GetGroupShotValues(2, 0, 1).From, 1);
+    EXPECT_EQ((Cisla{w.From, w.To, sit.GetGroupShotValues(2, 0, 1).From}), (Cisla{3, 2, 1}));
 
-    EXPECT_EQ(sit.GroupStationCount(1, 1), 3);
-    EXPECT_EQ(sit.GroupStationCount(2, 0), 2);
-    EXPECT_EQ(sit.GroupStationCount(0, 0), 5);
-    EXPECT_EQ(sit.GetGroupStation(2, 0, 2), s.B("Y"));
-    EXPECT_EQ(sit.GetGroupStation(1, 1, 4), 0);
-    EXPECT_EQ(sit.GroupRefCount(1, 0), 1);
-    EXPECT_EQ(sit.GroupRefCount(0, 0), 2);
+    EXPECT_EQ((Cisla{sit.GroupStationCount(1, 1), sit.GroupStationCount(2, 0), sit.GroupStationCount(0, 0),
+                     sit.GetGroupStation(2, 0, 2), sit.GetGroupStation(1, 1, 4), sit.GroupRefCount(1, 0),
+                     sit.GroupRefCount(0, 0)}),
+              (Cisla{3, 2, 5, s.B("Y"), 0, 1, 2}));
 
     EXPECT_TRUE(s.p.boxes.empty());
     const GroupRef chybna = sit.Get_ZBod_OS(1, 2, 1);
@@ -415,12 +312,10 @@ TEST(Vectorize, ReadAccessorsAnswerPerGroupPerRegionAndOverall)
     EXPECT_DOUBLE_EQ(sit.GroupLength3D(1, 3), 0.0);
 
     // The adjacency is the measured network: no virtual edge at the connected A.
-    EXPECT_EQ(sit.Degree(s.B("A")), 2);
-    EXPECT_EQ(sit.Neighbour(s.B("A"), 1), s.B("B"));
-    EXPECT_EQ(sit.Neighbour(s.B("A"), 2), s.B("C"));
-    EXPECT_EQ(sit.Neighbour(s.B("A"), 3), 0);
-    EXPECT_EQ(sit.Degree(0), 0);
-    EXPECT_EQ(sit.Degree(99), 0);
+    const int a = s.B("A");
+    EXPECT_EQ((Cisla{sit.Degree(a), sit.Neighbour(a, 1), sit.Neighbour(a, 2), sit.Neighbour(a, 3), sit.Degree(0),
+                     sit.Degree(99)}),
+              (Cisla{2, s.B("B"), s.B("C"), 0, 0, 0}));
 }
 
 TEST(Vectorize, ThousandsOfRegionsAndGeneratedSurveysKeepTheInvariants)
@@ -436,9 +331,8 @@ TEST(Vectorize, ThousandsOfRegionsAndGeneratedSurveysKeepTheInvariants)
     }
     s.Nacteno();
     s.Vektorizuj();
-    EXPECT_EQ(s.k.model.regions.RegionCount(), 3000);
-    EXPECT_EQ(s.k.sit.GroupCount(0), 3000);
-    EXPECT_EQ(s.k.model.connections.ConnectionCount(), 3000);
+    for (int n : {s.k.model.regions.RegionCount(), s.k.sit.GroupCount(0), s.k.model.connections.ConnectionCount()})
+        EXPECT_EQ(n, 3000);
     EXPECT_TRUE(s.k.stav.JeVektorizovano());
 
     for (unsigned seed : {1u, 2u, 3u}) {
@@ -477,12 +371,7 @@ TEST(Vectorize, RealSurveyKeepsTheInvariants)
 TEST(KontrolaSkupin, ReportsGroupsThatNoLongerFitTheModel)
 {
     Sit s;
-    s.Z("A", "B");
-    s.Z("B", "C");
-    s.Z("C", "A");
-    s.Dany("A");
-    s.Nacteno();
-    s.Vektorizuj();
+    s.Sestav("A-B B-C C-A", "A");
     // A shot measured afterwards stands in no group; A loses its given point.
     s.Z("C", "D");
     s.k.model.DeleteConnection(s.B("A"), s.k.stav);
