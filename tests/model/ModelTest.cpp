@@ -79,9 +79,8 @@ TEST(Connections, GivenPointsNamedLikeStationsAreConnectedRegionByRegion)
     EXPECT_EQ(s.Spojeni(), (Dvojice{{1, 3}, {3, 1}}));
     EXPECT_EQ(s.m.connections.GetConnection(1).SameName, -1);
     EXPECT_EQ(s.m.connections.GetConnection(2).SameName, -1);
-    EXPECT_EQ(s.m.connections.RegionConnectionCount(1), 1);
-    EXPECT_EQ(s.m.connections.RegionConnectionCount(2), 1);
-    EXPECT_EQ(s.m.connections.RegionConnectionCount(3), 0);
+    for (auto [oblast, pocet] : {std::pair{1, 1}, {2, 1}, {3, 0}})
+        EXPECT_EQ(s.m.connections.RegionConnectionCount(oblast), pocet) << oblast;
     EXPECT_EQ(s.m.connections.GetRegionConnection(2, 1).Station, 3);
     EXPECT_EQ(s.m.connections.GetRegionConnection(0, 2).Station, 3); // the whole table
     EXPECT_EQ(s.m.connections.GetRegionConnection(1, 2).Station, 0);
@@ -90,6 +89,12 @@ TEST(Connections, GivenPointsNamedLikeStationsAreConnectedRegionByRegion)
     EXPECT_EQ(zdroj.Source, "Zápisník");
     EXPECT_EQ(zdroj.EqualName, "          ");
     EXPECT_EQ(s.m.givenPoints.GetGivenPointSource(4).Source, "");
+
+    s.m.Clear(); // nothing of the last notebook is left
+    EXPECT_EQ(s.m.stations.StationCount(), 0);
+    EXPECT_EQ(s.m.givenPoints.GivenPointCount(), 0);
+    EXPECT_EQ(s.m.connections.ConnectionCount(), 0);
+    EXPECT_EQ(s.m.connections.RegionConnectionCount(1), 0);
 }
 
 TEST(Connections, AddingReconnectingAndDeletingKeepRegionBlocksAndResetTheStage)
@@ -221,17 +226,6 @@ TEST(GivenPoints, CapacitiesAreEnforcedWithAMessage)
     EXPECT_TRUE(m.givenPoints.SetGivenPointSource("N", "", "zdroj51", p)); // the sources went too
 }
 
-TEST(Model, ClearLeavesNothingOfTheLastNotebook)
-{
-    Pruzkum s;
-    DvaRegiony(s);
-    s.m.Clear();
-    EXPECT_EQ(s.m.stations.StationCount(), 0);
-    EXPECT_EQ(s.m.givenPoints.GivenPointCount(), 0);
-    EXPECT_EQ(s.m.connections.ConnectionCount(), 0);
-    EXPECT_EQ(s.m.connections.RegionConnectionCount(1), 0);
-}
-
 // The real notebook in shared/data: Dow Cave - Providence Pot. Based on cave survey data
 // collected 1982-2015, CPC, WRCPC, RRCPC (Craven Pothole Club, White Rose Pothole Club,
 // Red Rose Cave and Pothole Club).
@@ -289,10 +283,9 @@ TEST(Model, ALargeScrambledNotebookLoadsQuickly)
     for (long i = 0; i < N - 1; ++i) {
         const long k = (i * 7919) % (N - 1) + 1; // 7919 is prime to N - 1: a permutation
         const std::string a = "R" + std::to_string(k), b = "R" + std::to_string(k + 1);
-        if (!pbody.Exist(a))
-            pbody.Add(a, 0.0, 0.0, 0.0, 0, 0, s.p);
-        if (!pbody.Exist(b))
-            pbody.Add(b, 0.0, 0.0, 0.0, 0, 0, s.p);
+        for (const std::string& n : {a, b})
+            if (!pbody.Exist(n))
+                pbody.Add(n, 0.0, 0.0, 0.0, 0, 0, s.p);
         s.Zamera(a, b, 5.0, 0.1, 0.0);
     }
     s.Dokonci();
