@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need, when any is missing (a
+# fixed-pitch font included: the offscreen window tests check the listing font).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
+          fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
