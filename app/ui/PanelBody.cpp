@@ -12,15 +12,10 @@
 
 namespace lomvira {
 
-PanelBody::PanelBody(Kontext& kontext, QWidget* parent) : QWidget(parent), k_(kontext)
+PanelBody::PanelBody(Kontext& kontext, QWidget* parent) : PanelSeznamu("lstBody", parent), k_(kontext)
 {
     auto* rozvrh = new QVBoxLayout(this);
-    hlavicka_ = new QLabel(this);
-    hlavicka_->setObjectName("lblHlavicka");
-    hlavicka_->setTextFormat(Qt::PlainText);
     hlavicka_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    seznam_ = new QListWidget(this);
-    seznam_->setObjectName("lstBody");
     abecedne_ = new QCheckBox(QStringLiteral("Řadit dle abecedy"), this);
     abecedne_->setObjectName("chkAbecedne");
     rozvrh->addWidget(hlavicka_);
@@ -54,11 +49,6 @@ void PanelBody::Obnov(int oblast)
             seznam_->setCurrentRow(i);
 }
 
-void PanelBody::Vycisti()
-{
-    hlavicka_->clear();
-    seznam_->clear();
-}
 
 bool PanelBody::VyberBod(int stanice)
 {
@@ -76,23 +66,7 @@ bool PanelBody::VyberBod(int stanice)
     return false;
 }
 
-void PanelBody::NastavPismo(const QFont& pismo)
-{
-    hlavicka_->setFont(pismo);
-    seznam_->setFont(pismo);
-}
 
-QStringList PanelBody::Radky() const
-{
-    QStringList radky;
-    for (int i = 0; i < seznam_->count(); ++i)
-        radky.append(seznam_->item(i)->text());
-    return radky;
-}
 
-QString PanelBody::Hlavicka() const
-{
-    return hlavicka_->text();
-}
 
 } // namespace lomvira

@@ -5,42 +5,17 @@
 #include "app/ui/FormatVypisu.h"
 #include "coords/SourSystTransf.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace lomvira {
 
-PanelDaneBody::PanelDaneBody(Kontext& kontext, QWidget* parent) : QWidget(parent), k_(kontext)
+PanelDaneBody::PanelDaneBody(Kontext& kontext, QWidget* parent)
+    : PanelSeznamu("lstDaneBody", parent), k_(kontext)
 {
-    souradnice_ = new QRadioButton(QStringLiteral("Souřadnice"), this);
-    souradnice_->setObjectName("optSouradnice");
-    souradnice_->setChecked(true);
-    zdroje_ = new QRadioButton(QStringLiteral("Zdroje"), this);
-    zdroje_->setObjectName("optZdroje");
-    auto* obnov = new QPushButton(QStringLiteral("Obnov"), this);
-    obnov->setObjectName("cmdObnov");
-    hlavicka_ = new QLabel(this);
-    hlavicka_->setObjectName("lblHlavicka");
-    hlavicka_->setTextFormat(Qt::PlainText);
-    seznam_ = new QListWidget(this);
-    seznam_->setObjectName("lstDaneBody");
-
-    auto* volby = new QHBoxLayout;
-    volby->addWidget(souradnice_);
-    volby->addWidget(zdroje_);
-    volby->addStretch(1);
-    volby->addWidget(obnov);
-    auto* rozvrh = new QVBoxLayout(this);
-    rozvrh->addLayout(volby);
-    rozvrh->addWidget(hlavicka_);
-    rozvrh->addWidget(seznam_, 1);
-
-    connect(souradnice_, &QRadioButton::toggled, this, [this] { Obnov(); });
-    connect(obnov, &QPushButton::clicked, this, [this] { Obnov(); });
+    SestavSDvemaPohledy(QStringLiteral("Souřadnice"), "optSouradnice", QStringLiteral("Zdroje"), "optZdroje",
+                        [this] { Obnov(); });
 }
 
 void PanelDaneBody::Obnov()
@@ -50,7 +25,7 @@ void PanelDaneBody::Obnov()
     QStringList radky;
     QString hlavicka;
     if (k_.nacti) {
-        if (souradnice_->isChecked())
+        if (prvniPohled_->isChecked())
             Souradnice(radky, hlavicka);
         else
             Zdroje(radky, hlavicka);
@@ -85,29 +60,8 @@ void PanelDaneBody::Zdroje(QStringList& radky, QString& hlavicka) const
     }
 }
 
-void PanelDaneBody::Vycisti()
-{
-    hlavicka_->clear();
-    seznam_->clear();
-}
 
-void PanelDaneBody::NastavPismo(const QFont& pismo)
-{
-    hlavicka_->setFont(pismo);
-    seznam_->setFont(pismo);
-}
 
-QStringList PanelDaneBody::Radky() const
-{
-    QStringList radky;
-    for (int i = 0; i < seznam_->count(); ++i)
-        radky.append(seznam_->item(i)->text());
-    return radky;
-}
 
-QString PanelDaneBody::Hlavicka() const
-{
-    return hlavicka_->text();
-}
 
 } // namespace lomvira

@@ -6,12 +6,9 @@
 #include "app/ui/FormatVypisu.h"
 #include "coords/SourSystTransf.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -24,33 +21,11 @@ constexpr std::size_t SirkaUhlu = 11;
 
 } // namespace
 
-PanelPripojeni::PanelPripojeni(Kontext& kontext, QWidget* parent) : QWidget(parent), k_(kontext)
+PanelPripojeni::PanelPripojeni(Kontext& kontext, QWidget* parent)
+    : PanelSeznamu("lstPripojeni", parent), k_(kontext)
 {
-    cylindricke_ = new QRadioButton(QStringLiteral("Cylindrické"), this);
-    cylindricke_->setObjectName("optCylindricke");
-    cylindricke_->setChecked(true);
-    kartezske_ = new QRadioButton(QStringLiteral("Kartéřské"), this);
-    kartezske_->setObjectName("optKartezske");
-    auto* obnov = new QPushButton(QStringLiteral("Obnov"), this);
-    obnov->setObjectName("cmdObnov");
-    hlavicka_ = new QLabel(this);
-    hlavicka_->setObjectName("lblHlavicka");
-    hlavicka_->setTextFormat(Qt::PlainText);
-    seznam_ = new QListWidget(this);
-    seznam_->setObjectName("lstPripojeni");
-
-    auto* volby = new QHBoxLayout;
-    volby->addWidget(cylindricke_);
-    volby->addWidget(kartezske_);
-    volby->addStretch(1);
-    volby->addWidget(obnov);
-    auto* rozvrh = new QVBoxLayout(this);
-    rozvrh->addLayout(volby);
-    rozvrh->addWidget(hlavicka_);
-    rozvrh->addWidget(seznam_, 1);
-
-    connect(cylindricke_, &QRadioButton::toggled, this, [this] { Obnov(oblast_); });
-    connect(obnov, &QPushButton::clicked, this, [this] { Obnov(oblast_); });
+    SestavSDvemaPohledy(QStringLiteral("Cylindrické"), "optCylindricke", QStringLiteral("Kartéřské"),
+                        "optKartezske", [this] { Obnov(oblast_); });
 }
 
 void PanelPripojeni::Obnov(int oblast)
@@ -85,7 +60,7 @@ void PanelPripojeni::Obnov(int oblast)
 
 std::string PanelPripojeni::HlavickaOdchylek() const
 {
-    if (cylindricke_->isChecked())
+    if (prvniPohled_->isChecked())
         return "  " + ZarovnejVpravo("dL", SirkaDelky) + "  " + ZarovnejVpravo("alfa", SirkaUhlu) + "  "
                + ZarovnejVpravo("dH", SirkaDelky);
     const SourSystTransf t(k_.nacti->SourSys());
@@ -104,7 +79,7 @@ std::string PanelPripojeni::Odchylky(double a, double b, double c) const
     auto sloupec = [znak](double v, int desetin, std::size_t sirka, const char* znacka = "") {
         return "  " + ZarovnejVpravo(CisloOdchylky(v, desetin, znak) + znacka, sirka);
     };
-    if (cylindricke_->isChecked()) {
+    if (prvniPohled_->isChecked()) {
         double delka = 0, uhel = 0;
         PolarniSouradnice(a, b, delka, uhel);
         double azimut = delka > 0 ? Z_Radianu(NormalizeAngle(PI / 2 - uhel), JednotkaStupne) : 0.0;
@@ -117,29 +92,8 @@ std::string PanelPripojeni::Odchylky(double a, double b, double c) const
     return sloupec(z.X, 3, SirkaDelky) + sloupec(z.Y, 3, SirkaDelky) + sloupec(z.Z, 3, SirkaDelky);
 }
 
-void PanelPripojeni::Vycisti()
-{
-    hlavicka_->clear();
-    seznam_->clear();
-}
 
-void PanelPripojeni::NastavPismo(const QFont& pismo)
-{
-    hlavicka_->setFont(pismo);
-    seznam_->setFont(pismo);
-}
 
-QStringList PanelPripojeni::Radky() const
-{
-    QStringList radky;
-    for (int i = 0; i < seznam_->count(); ++i)
-        radky.append(seznam_->item(i)->text());
-    return radky;
-}
 
-QString PanelPripojeni::Hlavicka() const
-{
-    return hlavicka_->text();
-}
 
 } // namespace lomvira

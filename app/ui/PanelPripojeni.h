@@ -4,17 +4,13 @@
 // horizontal length, its bearing and a height ("Cylindrické") or by the output axes
 // ("Kartéřské").
 
-#include <QWidget>
-
-class QLabel;
-class QListWidget;
-class QRadioButton;
+#include "app/ui/PanelSeznamu.h"
 
 namespace lomvira {
 
 struct Kontext;
 
-class PanelPripojeni : public QWidget {
+class PanelPripojeni : public PanelSeznamu {
     Q_OBJECT
 
 public:
@@ -22,11 +18,6 @@ public:
 
     // Lists the connections of region r (0: of all regions).
     void Obnov(int oblast);
-    void Vycisti();
-    void NastavPismo(const QFont& pismo);
-
-    QStringList Radky() const;
-    QString Hlavicka() const;
 
 private:
     std::string HlavickaOdchylek() const;
@@ -34,10 +25,6 @@ private:
 
     Kontext& k_;
     int oblast_ = 0;
-    QLabel* hlavicka_;
-    QListWidget* seznam_;
-    QRadioButton* cylindricke_;
-    QRadioButton* kartezske_;
 };
 
 } // namespace lomvira
