@@ -125,8 +125,9 @@ TEST_P(CliPripad, OutputAndExitStatus)
     if (fs::exists(slozka / "chyby.txt")) {
         std::istringstream ocekavane(Cti(slozka / "chyby.txt"));
         for (std::string r; std::getline(ocekavane, r);) {
-            if (!r.empty())
+            if (!r.empty()) {
                 EXPECT_NE(beh.chyby.find(r), std::string::npos) << "missing: " << r << "\nstderr:\n" << beh.chyby;
+            }
         }
     }
 }

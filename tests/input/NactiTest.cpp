@@ -425,9 +425,11 @@ TEST_F(NactiTest, CoordinateSystemErrorsAndWarnings)
         const SourSystem& s = n->SourSys();
         for (const auto& [ocekavano, hodnota] :
              {std::pair(c.typ, s.Typ()), std::pair(c.konvergence, s.AutomatickaKonvergence()),
-              std::pair(c.vyrovnani, s.ZpusobVyrovnani())})
-            if (ocekavano >= 0)
+              std::pair(c.vyrovnani, s.ZpusobVyrovnani())}) {
+            if (ocekavano >= 0) {
                 EXPECT_EQ(hodnota, ocekavano);
+            }
+        }
     }
     // The message after a word without "=" offers help.
     p.boxes.clear();
