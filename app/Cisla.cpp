@@ -97,6 +97,29 @@ std::string FormatCislo(double value, int decimals, bool plus)
     return s;
 }
 
+std::string FormatCisloBezNul(double value, int maxDecimals, int minDecimals)
+{
+    std::string s = FormatCislo(value, maxDecimals);
+    const std::size_t tecka = s.find('.');
+    if (tecka == std::string::npos)
+        return s;
+    std::size_t delka = s.size();
+    while (delka > tecka + 1 + static_cast<std::size_t>(minDecimals) && s[delka - 1] == '0')
+        --delka;
+    if (delka == tecka + 1)
+        --delka;
+    return s.substr(0, delka);
+}
+
+const char* ZnackaUhlu(int unit)
+{
+    switch (unit) {
+    case JednotkaStupne: return "\xC2\xB0";
+    case JednotkaGrady: return "g";
+    default: return "r";
+    }
+}
+
 std::string CarkaNaTecku(std::string text)
 {
     for (char& c : text)
@@ -174,11 +197,7 @@ std::string StupneNaText(const std::string& text, char decimalMark)
     if (minutes != 0.0)
         out += FormatCislo(minutes, 0) + "'";
     if (seconds != 0.0) {
-        std::string s = FormatCislo(seconds, 2);
-        while (s.back() == '0')
-            s.pop_back();
-        if (s.back() == '.')
-            s.pop_back();
+        std::string s = FormatCisloBezNul(seconds, 2);
         for (char& c : s)
             if (c == '.')
                 c = decimalMark;

@@ -30,6 +30,13 @@ void PolarniSouradnice(double dx, double dy, double& r, double& angle);
 // Locale-independent fixed-point text: the only writer of numbers to files and settings.
 std::string FormatCislo(double value, int decimals, bool plus = false);
 
+// FormatCislo with the trailing zeros dropped down to `minDecimals` decimals (and the
+// decimal point when none is left).
+std::string FormatCisloBezNul(double value, int maxDecimals, int minDecimals = 0);
+
+// The mark of an angle unit in listings: "°" degrees, "g" grads, "r" radians.
+const char* ZnackaUhlu(int unit);
+
 // Accepts "," as a decimal mark in typed numbers.
 std::string CarkaNaTecku(std::string text);
 

@@ -36,17 +36,6 @@ int PosledniPismeno(std::string_view pismena, std::string_view mozna, int vychoz
     return vysledek;
 }
 
-// A plain decimal number for a message: up to six decimals, no trailing zeros.
-std::string CisloDoZpravy(double value)
-{
-    std::string s = FormatCislo(value, 6);
-    while (!s.empty() && s.back() == '0')
-        s.pop_back();
-    if (!s.empty() && s.back() == '.')
-        s.pop_back();
-    return s;
-}
-
 } // namespace
 
 std::string ZpravaOChybe(const Nacti& nacti)
@@ -667,7 +656,7 @@ void Nacti::MericiRadek()
     if (m.maZpetnyAzimut) {
         const double rozdil = std::fabs(NormalizeSignedAngle(m.azimutRad - m.zpetnyAzimutRad + PI));
         if (rozdil > tolerance_) {
-            const int odpoved = platforma_.ZpravaBox("Pozor! Rozdil azimutu " + CisloDoZpravy(Z_Radianu(rozdil, 0))
+            const int odpoved = platforma_.ZpravaBox("Pozor! Rozdil azimutu " + FormatCisloBezNul(Z_Radianu(rozdil, 0), 6)
                                                          + "\xC2\xB0" + CRLF + "Pokračovat?",
                                                      MsgBox::YesNo | MsgBox::Question);
             if (odpoved == MsgBox::No)

@@ -11,30 +11,6 @@ namespace {
 
 constexpr const char* Konec = "\r\n";
 
-// FormatCislo with the trailing zeros dropped down to `minDesetinnych` decimals.
-std::string CisloBezNul(double hodnota, int maxDesetinnych, int minDesetinnych)
-{
-    std::string s = FormatCislo(hodnota, maxDesetinnych);
-    const std::size_t tecka = s.find('.');
-    if (tecka == std::string::npos)
-        return s;
-    std::size_t delka = s.size();
-    while (delka > tecka + 1 + static_cast<std::size_t>(minDesetinnych) && s[delka - 1] == '0')
-        --delka;
-    if (delka == tecka + 1)
-        --delka;
-    return s.substr(0, delka);
-}
-
-std::string ZnackaJednotky(int jednotky)
-{
-    switch (jednotky) {
-    case JednotkaStupne: return "°";
-    case JednotkaGrady: return "g";
-    default: return "r";
-    }
-}
-
 std::string NazevJednotek(int jednotky)
 {
     switch (jednotky) {
@@ -63,7 +39,7 @@ void VypisDelkomery(std::string& out, const lomvira::Delkomery& delkomery)
         out += " Datum zadání: " + DatumText(d.Datum) + Konec;
         out += std::string(" Způsob zadávání: ") + zpusoby[d.Zpusob >= 0 && d.Zpusob <= 2 ? d.Zpusob : 0] + Konec;
         out += std::string(" Jednotky: ") + jednotky[d.Jednotky >= 0 && d.Jednotky <= 3 ? d.Jednotky : 0] + Konec;
-        out += " Přesnost= " + CisloBezNul(d.Presnost * 100.0, 10, 0) + "%" + Konec + Konec;
+        out += " Přesnost= " + FormatCisloBezNul(d.Presnost * 100.0, 10, 0) + "%" + Konec + Konec;
     }
 }
 
@@ -112,8 +88,8 @@ void VypisDeklinace(std::string& out, const Deklinaces& deklinace)
         const lomvira::Deklinace& d = *deklinace.Deklinace(i);
         out += " K datu " + DatumText(d.Datum) + ": " + UhelVeVypisu(d.Hodnota, d.Jednotky);
         if (d.RocniPrirustek != 0.0)
-            out += ", roční přírůstek: " + CisloBezNul(Z_Radianu(d.RocniPrirustek, d.Jednotky), 4, 2) +
-                   ZnackaJednotky(d.Jednotky);
+            out += ", roční přírůstek: " + FormatCisloBezNul(Z_Radianu(d.RocniPrirustek, d.Jednotky), 4, 2) +
+                   ZnackaUhlu(d.Jednotky);
         out += Konec;
     }
 }
@@ -123,7 +99,7 @@ void VypisDeklinace(std::string& out, const Deklinaces& deklinace)
 std::string UhelVeVypisu(double radiany, int jednotky)
 {
     const double hodnota = Z_Radianu(radiany, jednotky);
-    std::string s = CisloBezNul(hodnota, 4, 2) + ZnackaJednotky(jednotky);
+    std::string s = FormatCisloBezNul(hodnota, 4, 2) + ZnackaUhlu(jednotky);
     if (jednotky == JednotkaStupne)
         s += " (=" + StupneNaText(FormatCislo(hodnota, 10)) + ")";
     return s;

@@ -35,14 +35,10 @@ std::string Sloupec(double value, int decimals, std::size_t width, char desetinn
     return s;
 }
 
-// The mark of an angle unit: one character of "°gr" (of "°g" when radians have none).
+// The mark of an angle unit; the lines of one shot give radians none.
 std::string ZnackaJednotky(int jednotky, bool sRadiany)
 {
-    switch (jednotky) {
-    case JednotkaStupne: return "\xC2\xB0";
-    case JednotkaGrady: return "g";
-    default: return sRadiany ? "r" : "";
-    }
+    return jednotky == JednotkaRadiany && !sRadiany ? "" : ZnackaUhlu(jednotky);
 }
 
 // Reduces a slope length to the line's distance mode.

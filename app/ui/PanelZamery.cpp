@@ -19,22 +19,10 @@ namespace lomvira {
 
 namespace {
 
-const char* ZnackaJednotky(int jednotky)
-{
-    switch (jednotky) {
-    case JednotkaGrady:
-        return "g";
-    case JednotkaRadiany:
-        return "r";
-    default:
-        return "\xC2\xB0";
-    }
-}
-
 // An angle deviation in its line's unit; radians need more decimals to say as much.
 std::string Uhel(double value, int jednotky, char znak)
 {
-    return CisloOdchylky(value, jednotky == JednotkaRadiany ? 5 : 3, znak) + ZnackaJednotky(jednotky);
+    return CisloOdchylky(value, jednotky == JednotkaRadiany ? 5 : 3, znak) + ZnackaUhlu(jednotky);
 }
 
 } // namespace
