@@ -198,9 +198,7 @@ std::string StupneNaText(const std::string& text, char decimalMark)
         out += FormatCislo(minutes, 0) + "'";
     if (seconds != 0.0) {
         std::string s = FormatCisloBezNul(seconds, 2);
-        for (char& c : s)
-            if (c == '.')
-                c = decimalMark;
+        std::replace(s.begin(), s.end(), '.', decimalMark);
         out += s + "\"";
     }
     return out;

@@ -401,10 +401,7 @@ std::optional<double> CastUhlu(std::string_view text)
 
 std::optional<double> CtiCislo(std::string_view text)
 {
-    std::string s(Orez(text));
-    for (char& c : s)
-        if (c == ',')
-            c = '.';
+    const std::string s = CarkaNaTecku(std::string(Orez(text)));
     std::size_t zacatek = 0;
     bool zaporne = false;
     if (!s.empty() && (s[0] == '+' || s[0] == '-')) {

@@ -5,6 +5,7 @@
 #include "app/Text.h"
 #include "model/Model.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lomvira {
@@ -27,9 +28,7 @@ double Mod(double x, double m)
 std::string Sloupec(double value, int decimals, std::size_t width, char desetinnyZnak)
 {
     std::string s = FormatCislo(value, decimals);
-    for (char& c : s)
-        if (c == '.')
-            c = desetinnyZnak;
+    std::replace(s.begin(), s.end(), '.', desetinnyZnak);
     if (s.size() < width)
         s.insert(0, width - s.size(), ' ');
     return s;

@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace lomvira {
 
 FormatCisel FormatUzivatele()
@@ -23,9 +25,7 @@ std::string CisloOdchylky(double value, int decimals, char desetinny)
     std::string s = FormatCislo(value, decimals);
     if (!s.empty() && s[0] == '-' && s.find_first_of("123456789") == std::string::npos)
         s.erase(0, 1);
-    for (char& c : s)
-        if (c == '.')
-            c = desetinny;
+    std::replace(s.begin(), s.end(), '.', desetinny);
     return s;
 }
 
