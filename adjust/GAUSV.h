@@ -12,7 +12,7 @@
 // network gives the same coordinates to the last bit on every run and in both the driver
 // and the error analysis.
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 
 #include <optional>
 #include <string>

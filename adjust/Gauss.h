@@ -4,7 +4,7 @@
 // elimination and so the same bits as NormalSystem used directly.
 
 #include "adjust/GAUSV.h"
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 
 #include <optional>
 

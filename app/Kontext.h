@@ -3,14 +3,15 @@
 // survey model and the parsed notebook. The front end creates one and hands it to every
 // phase; two may live side by side.
 
-#include "app/Nastaveni.h"
-#include "app/Platforma.h"
-#include "app/Stav.h"
+#include "common/Nastaveni.h"
+#include "common/Platforma.h"
+#include "common/Stav.h"
 #include "input/Nacti.h"
 #include "model/Model.h"
 #include "model/Razeni.h"
 #include "network/Krizovat.h"
 #include "reports/SeznamMereni.h"
+#include "reports/VypisBodu.h"
 
 #include <memory>
 
@@ -41,6 +42,17 @@ struct Kontext {
 
     // Shows the text in the status line and lets the front end process events.
     void StavovyRadek(const std::string& text) { platforma.StavovyRadek(text); }
+
+    // The notebook's coordinate system; none before a load.
+    const SourSystem* Soustava() const { return nacti ? &nacti->SourSys() : nullptr; }
+    // The stations as the listings show them.
+    ZdrojBodu Body() const { return {model, Soustava(), razeniBodu, stav.Stav == 3}; }
 };
+
+// Vectorises the survey of the context (see the network's Vectorize).
+inline void Vectorize(Kontext& k)
+{
+    Vectorize(k.model, k.sit, k.stav, k.platforma, k.volby.DOTAZY);
+}
 
 } // namespace lomvira

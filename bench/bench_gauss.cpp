@@ -1,7 +1,7 @@
 // Building and solving the normal equations of one network group: a maze of passages
 // with many loops, its stations numbered in the order a surveyor walks them.
 #include "adjust/GAUSV.h"
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Parsing generated notebooks of 1k to 32k stations, and the real survey.
-#include "app/Nastaveni.h"
-#include "app/Soubory.h"
+#include "common/Nastaveni.h"
+#include "common/Soubory.h"
 #include "input/Nacti.h"
 #include "support/Generator.h"
 #include "support/FakePlatforma.h"
@@ -40,9 +40,9 @@ BENCHMARK(BM_ParsujGenerovany)->Arg(1000)->Arg(4000)->Arg(8000)->Arg(16000)->Arg
 // Based on cave survey data collected 1982-2015, CPC, WRCPC, RRCPC.
 void BM_ParsujDowProvidence(benchmark::State& state)
 {
-    const auto r = lomvira::NactiZapisnik(LOMVIRA_SHARED_DATA "/dowprov.mer");
+    const auto r = lomvira::NactiZapisnik(LOMVIRA_TEST_DATA "/dowprov.mer");
     if (!r.ok) {
-        state.SkipWithError("the shared survey is missing");
+        state.SkipWithError("the real survey is missing");
         return;
     }
     Parsuj(state, r.text);

@@ -1,8 +1,8 @@
 // Vectorisation of generated surveys of 1k to 32k stations, and of the real survey. The
 // notebook is loaded once; each iteration vectorises the loaded model again.
 #include "app/Kontext.h"
-#include "app/Soubory.h"
-#include "input/NactiZapisnik.h"
+#include "common/Soubory.h"
+#include "app/NactiZapisnik.h"
 #include "network/Krizovat.h"
 #include "support/FakePlatforma.h"
 #include "support/Generator.h"
@@ -53,9 +53,9 @@ BENCHMARK(BM_VektorizujGenerovany)
 // Based on cave survey data collected 1982-2015, CPC, WRCPC, RRCPC.
 void BM_VektorizujDowProvidence(benchmark::State& state)
 {
-    const auto r = lomvira::NactiZapisnik(LOMVIRA_SHARED_DATA "/dowprov.mer");
+    const auto r = lomvira::NactiZapisnik(LOMVIRA_TEST_DATA "/dowprov.mer");
     if (!r.ok) {
-        state.SkipWithError("the shared survey is missing");
+        state.SkipWithError("the real survey is missing");
         return;
     }
     Vektorizuj(state, r.text);

@@ -1,8 +1,8 @@
 // The whole pipeline on generated cave surveys: load, vectorisation and computation.
-#include "adjust/Vypocet.h"
+#include "app/Vypocet.h"
 #include "app/Kontext.h"
-#include "app/Soubory.h"
-#include "input/NactiZapisnik.h"
+#include "common/Soubory.h"
+#include "app/NactiZapisnik.h"
 #include "network/Krizovat.h"
 #include "support/FakePlatforma.h"
 #include "support/Generator.h"
@@ -59,9 +59,9 @@ BENCHMARK(BM_NactiVektorizujSpocti)
 // Based on cave survey data collected 1982-2015, CPC, WRCPC, RRCPC.
 void BM_DowProvidence(benchmark::State& state)
 {
-    const auto r = NactiZapisnik(LOMVIRA_SHARED_DATA "/dowprov.mer");
+    const auto r = NactiZapisnik(LOMVIRA_TEST_DATA "/dowprov.mer");
     if (!r.ok) {
-        state.SkipWithError("the shared survey is missing");
+        state.SkipWithError("the real survey is missing");
         return;
     }
     Pipeline(state, r.text, true);

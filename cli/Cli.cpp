@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 
-#include "app/ui/QtUlozisteNastaveni.h"
+#include "common/ui/QtUlozisteNastaveni.h"
 #include "cli/CliPlatforma.h"
 #include "cli/PrikazKonverze.h"
 #include "cli/Prikazy.h"

@@ -2,8 +2,8 @@
 // The platform of the command line: questions are answered by their default button or by
 // --answer, and both the question and the answer go to standard error.
 
-#include "app/Nastaveni.h"
-#include "app/Platforma.h"
+#include "common/Nastaveni.h"
+#include "common/Platforma.h"
 
 #include <iosfwd>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "cli/PrikazKonverze.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "cli/Cli.h"
 #include "coords/KrovakJTSK.h"
 

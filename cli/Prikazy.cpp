@@ -1,12 +1,12 @@
 #include "cli/Prikazy.h"
 
 #include "app/Kontext.h"
-#include "app/Soubory.h"
-#include "adjust/Vypocet.h"
-#include "app/Cisla.h"
-#include "app/Text.h"
+#include "common/Soubory.h"
+#include "app/Vypocet.h"
+#include "common/Cisla.h"
+#include "common/Text.h"
 #include "coords/SourSystTransf.h"
-#include "input/NactiZapisnik.h"
+#include "app/NactiZapisnik.h"
 #include "network/Krizovat.h"
 #include "reports/VypisBodu.h"
 #include "input/Nacti.h"
@@ -195,7 +195,7 @@ int PrikazVypocet(Prostredi& env, const std::vector<std::string>& args)
         }
         return Uspech;
     }
-    for (const std::string& line : VypisBodu(k, 0, false, false, FormatCisel{}))
+    for (const std::string& line : VypisBodu(k.Body(), 0, false, false, FormatCisel{}))
         env.out << line << "\n";
     return Uspech;
 }

@@ -1,6 +1,6 @@
 # Fails when a source of the core (any subsystem folder outside its ui/ subfolder)
 # includes a Qt header: the core must build and run without Qt.
-set(subsystems input model network adjust coords output reports app)
+string(REPLACE "," ";" subsystems "${SUBSYSTEMS}")
 set(found "")
 foreach(dir IN LISTS subsystems)
   file(GLOB sources "${ROOT}/${dir}/*.h" "${ROOT}/${dir}/*.cpp")

@@ -1,6 +1,6 @@
 #include "coords/KrovakJTSK.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 
 #include <cctype>
 #include <charconv>

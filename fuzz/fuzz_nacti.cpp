@@ -1,7 +1,7 @@
 // Any bytes, read as a notebook file and parsed: no crash, hang or undefined behaviour.
-#include "app/Nastaveni.h"
-#include "app/Platforma.h"
-#include "app/Soubory.h"
+#include "common/Nastaveni.h"
+#include "common/Platforma.h"
+#include "common/Soubory.h"
 #include "input/Nacti.h"
 #include "input/VypisZapisniku.h"
 

@@ -1,6 +1,6 @@
 #include "input/Chybovnik.h"
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 
 namespace lomvira {
 

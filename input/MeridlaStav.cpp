@@ -2,9 +2,9 @@
 
 #include "input/Chybovnik.h"
 
-#include "app/Cisla.h"
-#include "app/Nastaveni.h"
-#include "app/Platforma.h"
+#include "common/Cisla.h"
+#include "common/Nastaveni.h"
+#include "common/Platforma.h"
 #include "input/KlicovaSlova.h"
 #include "input/Vstup.h"
 

@@ -1,9 +1,9 @@
 #include "input/Nacti.h"
 
-#include "app/Cisla.h"
-#include "app/Platforma.h"
-#include "app/Soubory.h"
-#include "app/Text.h"
+#include "common/Cisla.h"
+#include "common/Platforma.h"
+#include "common/Soubory.h"
+#include "common/Text.h"
 #include "coords/KrovakJTSK.h"
 #include "coords/SourSystTransf.h"
 #include "input/Chybovnik.h"

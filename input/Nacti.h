@@ -2,7 +2,7 @@
 // The notebook parser: reads the text line by line into measurement records, instruments,
 // declinations, locality, coordinate system and given points, and stops at the first error.
 
-#include "app/Nastaveni.h"
+#include "common/Nastaveni.h"
 #include "coords/SourSystem.h"
 #include "input/Chybovnik.h"
 #include "input/KlicovaSlova.h"

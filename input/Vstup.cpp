@@ -1,8 +1,8 @@
 #include "input/Vstup.h"
 
-#include "app/Platforma.h"
-#include "app/Soubory.h"
-#include "app/Text.h"
+#include "common/Platforma.h"
+#include "common/Soubory.h"
+#include "common/Text.h"
 
 #include <algorithm>
 #include <charconv>

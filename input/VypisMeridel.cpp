@@ -1,7 +1,7 @@
 #include "input/VypisMeridel.h"
 
-#include "app/Cisla.h"
-#include "app/Text.h"
+#include "common/Cisla.h"
+#include "common/Text.h"
 #include "input/Datum.h"
 #include "input/MeridlaStav.h"
 

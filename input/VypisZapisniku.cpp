@@ -1,7 +1,7 @@
 #include "input/VypisZapisniku.h"
 
-#include "app/Cisla.h"
-#include "app/Text.h"
+#include "common/Cisla.h"
+#include "common/Text.h"
 #include "input/Nacti.h"
 #include "input/VypisMeridel.h"
 

@@ -1,6 +1,6 @@
 #include "model/GivenPointTable.h"
 
-#include "app/Text.h"
+#include "common/Text.h"
 
 #include <cmath>
 

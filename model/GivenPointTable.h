@@ -2,7 +2,7 @@
 // Points with known coordinates (from the notebook or from coordinate files) and the list
 // of the coordinate files they came from.
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 #include "model/StationTable.h"
 
 #include <cstdint>

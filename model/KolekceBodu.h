@@ -3,7 +3,7 @@
 // the order added, found by name through an Index, and listed in natural name order
 // through a Razeni.
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 #include "model/Index.h"
 #include "model/Razeni.h"
 

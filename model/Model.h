@@ -8,8 +8,8 @@
 // below 1 (no notebook loaded successfully) is left as it is. After any of them the
 // front end lists the connections anew.
 
-#include "app/Platforma.h"
-#include "app/Stav.h"
+#include "common/Platforma.h"
+#include "common/Stav.h"
 #include "model/ConnectionTable.h"
 #include "model/GivenPointTable.h"
 #include "model/RegionTable.h"

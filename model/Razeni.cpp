@@ -1,6 +1,6 @@
 #include "model/Razeni.h"
 
-#include "app/Text.h"
+#include "common/Text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "model/ShotTable.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 
 #include <cmath>
 #include <cstdlib>

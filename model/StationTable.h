@@ -1,7 +1,7 @@
 #pragma once
 // The stations of the survey, numbered 1..count in the order they were first met.
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "network/Krizovat.h"
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 #include "model/Model.h"
 
 #include <cmath>

@@ -22,7 +22,7 @@
 
 namespace lomvira {
 
-struct Kontext;
+struct StavZpracovani;
 struct Model;
 class Platforma;
 
@@ -131,7 +131,7 @@ public:
 
 private:
     friend class Vektorizace;
-    friend void SestavUzly(Kontext& k);
+    friend void SestavUzly(Krizovat& sit);
 
     // Global group number, 0 for g < 1 (the whole region), -1 when g is out of range.
     int Global(int r, int g) const;
@@ -158,11 +158,12 @@ private:
 };
 
 // Builds the adjacency of the measured network (Degree, Neighbour) after a load.
-void SestavUzly(Kontext& k);
+void SestavUzly(Krizovat& sit);
 
 // Cuts every region into groups. Runs only when a notebook has been loaded (Stav at least
 // 1) and no other long operation runs; on success Stav becomes 2. A region without a
 // connection to a given point is first connected to the given point "POCATEK" at 0, 0, 0.
-void Vectorize(Kontext& k);
+// The added start point is reported when dotazy (the option DOTAZY) is above 1.
+void Vectorize(Model& model, Krizovat& sit, StavZpracovani& stav, Platforma& platforma, int dotazy);
 
 } // namespace lomvira

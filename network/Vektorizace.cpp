@@ -15,7 +15,8 @@
 
 #include "network/Krizovat.h"
 
-#include "app/Kontext.h"
+#include "common/Platforma.h"
+#include "common/Stav.h"
 #include "model/Model.h"
 #include "network/KontrolaSkupin.h"
 
@@ -68,7 +69,10 @@ struct PlanSkupiny {
 
 class Vektorizace {
 public:
-    explicit Vektorizace(Kontext& k) : k_(k), m_(k.model), n_(k.model.stations.StationCount()) {}
+    Vektorizace(Model& m, Krizovat& sit, StavZpracovani& stav, Platforma& platforma, int dotazy)
+        : m_(m), sit_(sit), stav_(stav), platforma_(platforma), dotazy_(dotazy), n_(m.stations.StationCount())
+    {
+    }
     // False when a region can be given no start station (the user has been told).
     bool Proved();
 
@@ -93,8 +97,11 @@ private:
     void PridejZameru(const KrokZamery& z);
     void Reference(const PlanSkupiny& p);
 
-    Kontext& k_;
     Model& m_;
+    Krizovat& sit_;
+    StavZpracovani& stav_;
+    Platforma& platforma_;
+    const int dotazy_; // DOTAZY: above 1 the added start point is reported
     const int n_; // stations
 
     // Working adjacency: the entries of s are [konec_[s - 1], konec_[s]).
@@ -138,9 +145,9 @@ private:
 
 void Vektorizace::Priprava()
 {
-    k_.StavovyRadek("Příprava");
+    platforma_.StavovyRadek("Příprava");
     // The published adjacency is the measured network alone, without the virtual edges.
-    SestavUzly(k_);
+    SestavUzly(sit_);
     const int pocetZamer = m_.shots.ShotCount();
     konec_.assign(Idx(n_) + 1, 0);
     std::vector<std::int16_t> od(Idx(pocetZamer) + 1), ke(Idx(pocetZamer) + 1);
@@ -213,7 +220,7 @@ void Vektorizace::OdeberHranu(int s, int e)
 
 void Vektorizace::SeparaceSlepychKoncu()
 {
-    k_.StavovyRadek("Separace slepých konců");
+    platforma_.StavovyRadek("Separace slepých konců");
     std::vector<std::int16_t> body;
     std::vector<KrokZamery> kroky;
     bool zmena = true;
@@ -273,19 +280,19 @@ bool Vektorizace::ZajistiSpojeni(int r)
         return true;
     const int start = StartOblasti(r);
     if (start == 0) {
-        k_.platforma.ZpravaBox("Nelze optimalizovat, pokud nejsou zadány dané body!", MsgBox::Exclamation);
+        platforma_.ZpravaBox("Nelze optimalizovat, pokud nejsou zadány dané body!", MsgBox::Exclamation);
         return false;
     }
     // A point of that name from the notebook keeps its coordinates: the region is then
     // placed on it instead of moving the point the other regions hang on.
     int bod = m_.givenPoints.FindGivenPoint(JmenoPocatku);
     if (bod == 0)
-        bod = m_.givenPoints.SetGivenPoint(JmenoPocatku, 0.0, 0.0, 0.0, k_.platforma);
+        bod = m_.givenPoints.SetGivenPoint(JmenoPocatku, 0.0, 0.0, 0.0, platforma_);
     if (bod == 0)
         return false; // the table of given points is full; the user has been told
-    m_.AddConnection(start, bod, k_.stav);
-    if (k_.volby.DOTAZY > 1)
-        k_.platforma.ZpravaBox("Pro " + std::to_string(r) + ". oblast byl doplněn daný bod " + JmenoPocatku,
+    m_.AddConnection(start, bod, stav_);
+    if (dotazy_ > 1)
+        platforma_.ZpravaBox("Pro " + std::to_string(r) + ". oblast byl doplněn daný bod " + JmenoPocatku,
                                MsgBox::Information);
     return m_.connections.RegionConnectionCount(r) > 0;
 }
@@ -402,7 +409,7 @@ void Vektorizace::Uzavri(int v, int n)
 
 std::vector<PlanSkupiny> Vektorizace::Plan()
 {
-    k_.StavovyRadek("Třídění vektorů");
+    platforma_.StavovyRadek("Třídění vektorů");
     const int pocetVektoru = static_cast<int>(vektory_.size()) - 1;
     std::vector<char> maZamery(Idx(pocetVektoru) + 1, 0);
     for (int v = 1; v <= pocetVektoru; ++v) {
@@ -418,7 +425,7 @@ std::vector<PlanSkupiny> Vektorizace::Plan()
             plan.push_back(
                 {m_.regions.RegionOf(vektory_[Idx(v)].start), druh_[Idx(v)], vektory_[Idx(v)].start, v});
     }
-    k_.StavovyRadek("Začlenění rajónů");
+    platforma_.StavovyRadek("Začlenění rajónů");
     for (int c = static_cast<int>(retezKonec_.size()) - 1; c >= 1; --c) {
         if (retezZamerKonec_[Idx(c)] == retezZamerKonec_[Idx(c - 1)])
             continue;
@@ -445,7 +452,7 @@ void Vektorizace::PridejZameru(const KrokZamery& z)
     zameraVeSkupine_[Idx(shot)] = skupinaCislo_;
     // Positions in the stored direction: the smaller station number first.
     const int a = std::min(z.from, z.to), b = std::max(z.from, z.to);
-    Krizovat& sit = k_.sit;
+    Krizovat& sit = sit_;
     auto poloha = [&](int s) {
         if (razitko_[Idx(s)] != skupinaCislo_) {
             razitko_[Idx(s)] = skupinaCislo_;
@@ -464,7 +471,7 @@ void Vektorizace::PridejZameru(const KrokZamery& z)
 
 void Vektorizace::Reference(const PlanSkupiny& p)
 {
-    Krizovat& sit = k_.sit;
+    Krizovat& sit = sit_;
     const auto prvni = sit.groupRefs_.size();
     if (p.kind == SkupinaSit) {
         const int pocet = m_.connections.RegionConnectionCount(p.region);
@@ -486,7 +493,7 @@ void Vektorizace::Reference(const PlanSkupiny& p)
 void Vektorizace::PridejSkupinu(const PlanSkupiny& p, const std::vector<int>& clenove,
                                 const std::vector<std::int32_t>& clenoveKonec)
 {
-    Krizovat& sit = k_.sit;
+    Krizovat& sit = sit_;
     sit.groups_.push_back({});
     skupinaCislo_ = static_cast<int>(sit.groups_.size());
     razitko_[Idx(p.start)] = skupinaCislo_;
@@ -517,7 +524,7 @@ void Vektorizace::PridejSkupinu(const PlanSkupiny& p, const std::vector<int>& cl
 
 void Vektorizace::Rozvrhni(const std::vector<PlanSkupiny>& plan)
 {
-    k_.StavovyRadek("Přiřazení daných bodů");
+    platforma_.StavovyRadek("Přiřazení daných bodů");
     // The vectors of each group, in vector order.
     const int pocetVektoru = static_cast<int>(vektory_.size()) - 1;
     std::vector<std::int32_t> clenoveKonec(Idx(pocetVektoru) + 1, 0);
@@ -539,7 +546,7 @@ void Vektorizace::Rozvrhni(const std::vector<PlanSkupiny>& plan)
     poloha_.assign(Idx(n_) + 1, 0);
     zameraVeSkupine_.assign(Idx(m_.shots.ShotCount()) + 1, 0);
 
-    Krizovat& sit = k_.sit;
+    Krizovat& sit = sit_;
     const int pocetOblasti = m_.regions.RegionCount();
     sit.regionGroupEnd_.assign(Idx(pocetOblasti) + 1, 0);
     sit.shotPlacement_.assign(Idx(m_.shots.ShotCount()), {});
@@ -562,23 +569,22 @@ bool Vektorizace::Proved()
     SeparaceSlepychKoncu();
     const int pocetOblasti = m_.regions.RegionCount();
     for (int r = 1; r <= pocetOblasti; ++r) {
-        k_.StavovyRadek("Optimalizace " + std::to_string(r) + " oblasti.");
+        platforma_.StavovyRadek("Optimalizace " + std::to_string(r) + " oblasti.");
         if (!ZajistiSpojeni(r))
             return false;
         Trasuj(m_.connections.GetRegionConnection(r, 1).Station);
     }
     Rozvrhni(Plan());
-    k_.StavovyRadek("Oblasti a skupiny pro každou záměru...");
+    platforma_.StavovyRadek("Oblasti a skupiny pro každou záměru...");
     return true;
 }
 
 // --- the drivers ---------------------------------------------------------------------------
 
-void SestavUzly(Kontext& k)
+void SestavUzly(Krizovat& sit)
 {
-    Krizovat& sit = k.sit;
     sit.Clear();
-    const Model& m = k.model;
+    const Model& m = sit.model_;
     const int n = m.stations.StationCount();
     std::vector<std::int32_t> konec(Idx(n) + 1, 0);
     const int pocetZamer = m.shots.ShotCount();
@@ -599,26 +605,26 @@ void SestavUzly(Kontext& k)
     sit.adjacencyEnd_ = std::move(konec);
 }
 
-void Vectorize(Kontext& k)
+void Vectorize(Model& model, Krizovat& sit, StavZpracovani& stav, Platforma& platforma, int dotazy)
 {
-    Prace prace(k.stav);
-    if (!prace.Ziskano() || k.stav.Stav < 1)
+    Prace prace(stav);
+    if (!prace.Ziskano() || stav.Stav < 1)
         return;
-    k.stav.Stav = 1;
-    if (!k.stav.JeNacteno()) {
-        k.platforma.ZpravaBox("Nelze vektorizovat, pokud nebyl načten soubor měření!", MsgBox::Exclamation);
+    stav.Stav = 1;
+    if (!stav.JeNacteno()) {
+        platforma.ZpravaBox("Nelze vektorizovat, pokud nebyl načten soubor měření!", MsgBox::Exclamation);
         return;
     }
     // The groups of an earlier run no longer describe the network.
-    k.stav.Hotovo &= static_cast<std::uint16_t>(~HotovoVektorizovano);
-    k.sit.Clear();
-    Vektorizace v(k);
+    stav.Hotovo &= static_cast<std::uint16_t>(~HotovoVektorizovano);
+    sit.Clear();
+    Vektorizace v(model, sit, stav, platforma, dotazy);
     if (v.Proved()) {
-        assert(KontrolujSkupiny(k.sit, k.model).empty());
-        k.stav.Hotovo |= HotovoVektorizovano;
-        k.stav.Stav = 2;
+        assert(KontrolujSkupiny(sit, model).empty());
+        stav.Hotovo |= HotovoVektorizovano;
+        stav.Stav = 2;
     }
-    k.StavovyRadek("");
+    platforma.StavovyRadek("");
 }
 
 } // namespace lomvira

@@ -1,8 +1,8 @@
 #include "reports/SeznamMereni.h"
 
-#include "app/Cisla.h"
-#include "app/Platforma.h"
-#include "app/Text.h"
+#include "common/Cisla.h"
+#include "common/Platforma.h"
+#include "common/Text.h"
 #include "model/Model.h"
 
 #include <algorithm>

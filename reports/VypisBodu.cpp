@@ -1,9 +1,10 @@
 #include "reports/VypisBodu.h"
 
-#include "app/Cisla.h"
-#include "app/Kontext.h"
-#include "app/Text.h"
+#include "common/Cisla.h"
+#include "common/Text.h"
 #include "coords/SourSystTransf.h"
+#include "model/Model.h"
+#include "model/Razeni.h"
 
 #include <cmath>
 
@@ -46,19 +47,19 @@ std::string RadekBodu(const std::string& jmeno, const ZBod& z, std::optional<dou
     return s;
 }
 
-std::vector<std::string> VypisBodu(const Kontext& k, int r, bool abecedne, bool relativni, const FormatCisel& f)
+std::vector<std::string> VypisBodu(const ZdrojBodu& k, int r, bool abecedne, bool relativni, const FormatCisel& f)
 {
     std::vector<std::string> lines;
-    if (!k.nacti)
+    if (!k.system)
         return lines;
-    const SourSystem& system = k.nacti->SourSys();
+    const SourSystem& system = *k.system;
     const SourSystTransf t(system);
     const bool sRelativni = relativni && (system.RelativniVysky() == VyskyKHladine
                                           || system.RelativniVysky() == VyskyKBodu);
     const RegionTable& oblasti = k.model.regions;
     // Until a computation has finished, the table may hold stations of a computation that
     // stopped halfway, still in the computation frame: they are shown as 0.
-    const bool spocteno = k.stav.Stav == 3;
+    const bool spocteno = k.spocteno;
     auto pridej = [&](int s) {
         const StationRecord p = k.model.stations.GetStation(s);
         const ZBod z = spocteno ? t.Vystup({p.Name, p.X, p.Y, p.Z}) : ZBod{p.Name, 0.0, 0.0, 0.0};
@@ -69,8 +70,8 @@ std::vector<std::string> VypisBodu(const Kontext& k, int r, bool abecedne, bool 
     };
     const bool vse = r < 1 || r > oblasti.RegionCount();
     if (abecedne) {
-        for (int i = 1; i <= k.razeniBodu.Count(); ++i) {
-            const int s = k.razeniBodu.Item(i);
+        for (int i = 1; i <= k.razeni.Count(); ++i) {
+            const int s = k.razeni.Item(i);
             if (vse || oblasti.RegionOf(s) == r)
                 pridej(s);
         }
@@ -84,12 +85,12 @@ std::vector<std::string> VypisBodu(const Kontext& k, int r, bool abecedne, bool 
     return lines;
 }
 
-std::vector<std::string> HlavickaBodu(const Kontext& k, bool relativni)
+std::vector<std::string> HlavickaBodu(const SourSystem* soustava, bool relativni)
 {
     std::string system = "Souřadný systém: ";
     PopiskyOs osy{"X", "Y", "Z"};
-    if (k.nacti) {
-        const SourSystem& s = k.nacti->SourSys();
+    if (soustava) {
+        const SourSystem& s = *soustava;
         osy = Popisky(s);
         if (s.JTSK()) {
             system += "JTSK C=";

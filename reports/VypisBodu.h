@@ -10,7 +10,9 @@
 
 namespace lomvira {
 
-struct Kontext;
+struct Model;
+class Razeni;
+class SourSystem;
 
 // Marks of the user's locale for the listings.
 struct FormatCisel {
@@ -26,13 +28,22 @@ std::string CisloSeSkupinami(double value, int decimals, const FormatCisel& f);
 std::string RadekBodu(const std::string& jmeno, const ZBod& z, std::optional<double> relativni,
                       const FormatCisel& f);
 
+// What the station lines are made of: the model, the notebook's coordinate system (none
+// before a load), the natural order of the names, and whether a computation has finished.
+struct ZdrojBodu {
+    const Model& model;
+    const SourSystem* system;
+    const Razeni& razeni;
+    bool spocteno;
+};
+
 // The lines of the stations of region r (all regions for r < 1), in station order or in
 // natural name order, with coordinates 0 until a computation has finished. Relative
 // heights are added when asked for and the system has a height reference (a level or a
 // station).
-std::vector<std::string> VypisBodu(const Kontext& k, int r, bool abecedne, bool relativni, const FormatCisel& f);
+std::vector<std::string> VypisBodu(const ZdrojBodu& z, int r, bool abecedne, bool relativni, const FormatCisel& f);
 
 // "Souřadný systém: ..." and the column header.
-std::vector<std::string> HlavickaBodu(const Kontext& k, bool relativni);
+std::vector<std::string> HlavickaBodu(const SourSystem* system, bool relativni);
 
 } // namespace lomvira

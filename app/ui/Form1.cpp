@@ -1,8 +1,8 @@
 #include "app/ui/Form1.h"
 
-#include "adjust/Vypocet.h"
-#include "app/Nastaveni.h"
-#include "app/Text.h"
+#include "app/Vypocet.h"
+#include "common/Nastaveni.h"
+#include "common/Text.h"
 #include "app/ui/FormatVypisu.h"
 #include "app/ui/PanelBody.h"
 #include "app/ui/PanelDaneBody.h"

@@ -3,9 +3,9 @@
 // the menus that drive every command. The notebook file commands live here.
 
 #include "app/Kontext.h"
-#include "app/Soubory.h"
+#include "common/Soubory.h"
 #include "app/ui/SouboroveDialogy.h"
-#include "input/NactiZapisnik.h"
+#include "app/NactiZapisnik.h"
 
 #include <QFont>
 #include <QMainWindow>

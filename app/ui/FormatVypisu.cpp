@@ -1,7 +1,7 @@
 #include "app/ui/FormatVypisu.h"
 
-#include "app/Cisla.h"
-#include "app/Text.h"
+#include "common/Cisla.h"
+#include "common/Text.h"
 
 #include <QListWidget>
 #include <QLocale>

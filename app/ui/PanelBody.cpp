@@ -1,7 +1,7 @@
 #include "app/ui/PanelBody.h"
 
 #include "app/Kontext.h"
-#include "app/Text.h"
+#include "common/Text.h"
 #include "app/ui/FormatVypisu.h"
 #include "reports/VypisBodu.h"
 
@@ -37,12 +37,12 @@ void PanelBody::Obnov(int oblast)
     const int druh = k_.nacti->SourSys().RelativniVysky();
     const bool relativni = druh == VyskyKHladine || druh == VyskyKBodu;
     QStringList hlavicka;
-    for (const std::string& radek : HlavickaBodu(k_, relativni))
+    for (const std::string& radek : HlavickaBodu(k_.Soustava(), relativni))
         hlavicka.append(TextQ(radek));
     hlavicka_->setText(hlavicka.join(QLatin1Char('\n')));
     const QString vybrany =
         seznam_->currentItem() ? TextQ(ZnakyZleva(seznam_->currentItem()->text().toStdString(), 11)) : QString();
-    NaplnSeznam(seznam_, VypisBodu(k_, oblast, abecedne_->isChecked(), relativni, FormatUzivatele()));
+    NaplnSeznam(seznam_, VypisBodu(k_.Body(), oblast, abecedne_->isChecked(), relativni, FormatUzivatele()));
     // The same station stays selected when the order or the coordinates change.
     for (int i = 0; !vybrany.isEmpty() && i < seznam_->count(); ++i)
         if (seznam_->item(i)->text().startsWith(vybrany))

@@ -1,7 +1,7 @@
 #include "app/ui/PanelDaneBody.h"
 
 #include "app/Kontext.h"
-#include "app/Text.h"
+#include "common/Text.h"
 #include "app/ui/FormatVypisu.h"
 #include "coords/SourSystTransf.h"
 

@@ -1,8 +1,8 @@
 #include "app/ui/PanelPripojeni.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "app/Kontext.h"
-#include "app/Text.h"
+#include "common/Text.h"
 #include "app/ui/FormatVypisu.h"
 #include "coords/SourSystTransf.h"
 

@@ -1,6 +1,6 @@
 #include "app/ui/PanelZamery.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "app/Kontext.h"
 #include "app/ui/FormatVypisu.h"
 

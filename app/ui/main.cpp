@@ -2,8 +2,8 @@
 #include "app/Kontext.h"
 #include "app/ui/ArgumentyProgramu.h"
 #include "app/ui/Form1.h"
-#include "app/ui/QtPlatforma.h"
-#include "app/ui/QtUlozisteNastaveni.h"
+#include "common/ui/QtPlatforma.h"
+#include "common/ui/QtUlozisteNastaveni.h"
 
 #include <QApplication>
 #include <QFile>

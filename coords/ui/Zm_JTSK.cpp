@@ -1,6 +1,6 @@
 #include "coords/ui/Zm_JTSK.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 
 #include <QComboBox>
 #include <QGridLayout>

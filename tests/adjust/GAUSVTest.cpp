@@ -1,5 +1,5 @@
 #include "adjust/GAUSV.h"
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "support/FakePlatforma.h"
 
 #include <gtest/gtest.h>

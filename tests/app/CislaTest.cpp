@@ -1,6 +1,6 @@
 // Angles and number texts with the system's eleven-decimal π.
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Options read at start-up with their defaults and limits, written back with fixed
 // decimals, and the placement of windows.
 
-#include "app/Nastaveni.h"
+#include "common/Nastaveni.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Notebook files in their encodings, and writes that complete or leave the old file alone.
 
-#include "app/Soubory.h"
+#include "common/Soubory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The processing state, the busy guard and the answer a silent message box gives.
 
-#include "app/Platforma.h"
-#include "app/Stav.h"
+#include "common/Platforma.h"
+#include "common/Stav.h"
 
 #include <gtest/gtest.h>
 

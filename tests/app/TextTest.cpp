@@ -1,6 +1,6 @@
 // UTF-8 helpers: Czech and Slovak upper case, widths in code points, validity.
 
-#include "app/Text.h"
+#include "common/Text.h"
 
 #include <gtest/gtest.h>
 

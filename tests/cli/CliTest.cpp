@@ -164,7 +164,7 @@ TEST(Cli, OptionsAndTheirMistakes)
 // (Craven Pothole Club, White Rose Pothole Club, Red Rose Cave and Pothole Club).
 TEST(Cli, ListingOfARealNotebook)
 {
-    const fs::path dowprov = fs::path(LOMVIRA_SHARED_DATA) / "dowprov.mer";
+    const fs::path dowprov = fs::path(LOMVIRA_TEST_DATA) / "dowprov.mer";
     if (!fs::exists(dowprov))
         GTEST_SKIP() << "no " << dowprov;
     DocasnaSlozka tmp;

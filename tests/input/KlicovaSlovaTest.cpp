@@ -1,7 +1,7 @@
 // Keyword tables: numbering, recognition by any form or a longer word, and the Czech
 // texts of parse errors.
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 #include "input/Chybovnik.h"
 #include "input/KlicovaSlova.h"
 #include "support/FakePlatforma.h"

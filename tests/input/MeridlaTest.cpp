@@ -1,8 +1,8 @@
 // Instruments, deviations, declinations and the instrument state a notebook parse holds.
 
-#include "app/Cisla.h"
-#include "app/Nastaveni.h"
-#include "app/Platforma.h"
+#include "common/Cisla.h"
+#include "common/Nastaveni.h"
+#include "common/Platforma.h"
 #include "input/Chybovnik.h"
 #include "input/MeridlaStav.h"
 

@@ -3,8 +3,8 @@
 // Every notebook is written for its test; expectations are worked out by hand.
 
 #include "input/Nacti.h"
-#include "app/Cisla.h"
-#include "app/Nastaveni.h"
+#include "common/Cisla.h"
+#include "common/Nastaveni.h"
 #include "input/VypisZapisniku.h"
 #include "support/FakePlatforma.h"
 

@@ -1,10 +1,10 @@
 // The load: the parsed notebook turned into stations, shots, regions, given points and the
 // measurement list; the faulty line selected and explained; the processing state.
 
-#include "input/NactiZapisnik.h"
-#include "app/Cisla.h"
+#include "app/NactiZapisnik.h"
+#include "common/Cisla.h"
 #include "app/Kontext.h"
-#include "app/Nastaveni.h"
+#include "common/Nastaveni.h"
 #include "support/FakePlatforma.h"
 
 #include <gtest/gtest.h>

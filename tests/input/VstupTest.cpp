@@ -1,7 +1,7 @@
 // The notebook lexer: lines, token classes, numbers and angles, words, quoted texts,
 // bracketed blocks, comments, and inputs that must never trip it.
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 #include "input/Vstup.h"
 #include "support/FakePlatforma.h"
 
@@ -384,8 +384,8 @@ TEST(VstupOdolnost, PodivneVstupyNeprekazi)
 TEST(VstupOdolnost, SkutecnyZapisnik)
 {
     Vstup v;
-    EXPECT_EQ(v.ReadFile(LOMVIRA_SHARED_DATA "/neexistuje.mer"), "");
-    const std::string text = v.ReadFile(LOMVIRA_SHARED_DATA "/dowprov.mer");
+    EXPECT_EQ(v.ReadFile(LOMVIRA_TEST_DATA "/neexistuje.mer"), "");
+    const std::string text = v.ReadFile(LOMVIRA_TEST_DATA "/dowprov.mer");
     ASSERT_FALSE(text.empty());
     v = Zapisnik(text);
     int komentare = 0, body = 0, mereni = 0;

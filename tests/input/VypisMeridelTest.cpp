@@ -1,7 +1,7 @@
 // The instrument listing and the dates it shows.
 
-#include "app/Cisla.h"
-#include "app/Nastaveni.h"
+#include "common/Cisla.h"
+#include "common/Nastaveni.h"
 #include "input/Datum.h"
 #include "input/MeridlaStav.h"
 #include "input/VypisMeridel.h"

@@ -1,4 +1,4 @@
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "model/ShotTable.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // as first met in the shots, shots in order of creation and stored from the smaller
 // station number; neighbours are tried from the last shot to the first, the virtual edge
 // of a connection last of all.
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "app/Kontext.h"
-#include "app/Text.h"
-#include "input/NactiZapisnik.h"
+#include "common/Text.h"
+#include "app/NactiZapisnik.h"
 #include "network/KontrolaSkupin.h"
 #include "network/Krizovat.h"
 #include "support/FakePlatforma.h"
@@ -353,8 +353,8 @@ TEST(Vectorize, ThousandsOfRegionsAndGeneratedSurveysKeepTheInvariants)
 // Based on cave survey data collected 1982-2015, CPC, WRCPC, RRCPC.
 TEST(Vectorize, RealSurveyKeepsTheInvariants)
 {
-    std::ifstream f(LOMVIRA_SHARED_DATA "/dowprov.mer", std::ios::binary);
-    ASSERT_TRUE(f) << "the shared survey is missing";
+    std::ifstream f(LOMVIRA_TEST_DATA "/dowprov.mer", std::ios::binary);
+    ASSERT_TRUE(f) << "the real survey is missing";
     std::stringstream text;
     text << f.rdbuf();
     Sit s;

@@ -2,10 +2,10 @@
 // from the adjusted network, the measurements in the computation's convention, and the
 // listing lines byte for byte.
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "app/Kontext.h"
-#include "app/Nastaveni.h"
-#include "input/NactiZapisnik.h"
+#include "common/Nastaveni.h"
+#include "app/NactiZapisnik.h"
 #include "model/Model.h"
 #include "model/ShotTable.h"
 #include "reports/SeznamMereni.h"

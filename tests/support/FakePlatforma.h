@@ -2,7 +2,7 @@
 // A scripted platform for tests: records every box and status text and answers boxes
 // from a queue (or with their default button when the queue is empty).
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 
 #include <deque>
 #include <string>

@@ -1,6 +1,6 @@
 #include "support/Generator.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 
 #include <cmath>
 #include <random>

@@ -1,5 +1,5 @@
 #include "app/ui/Form1.h"
-#include "app/ui/QtUlozisteNastaveni.h"
+#include "common/ui/QtUlozisteNastaveni.h"
 #include "support/FakePlatforma.h"
 #include "ui/UiPomocnik.h"
 

@@ -1,7 +1,7 @@
 // The QSettings store in an INI file: what is written reads back, per section and per
 // application name, and a file that cannot be written is reported.
 
-#include "app/ui/QtUlozisteNastaveni.h"
+#include "common/ui/QtUlozisteNastaveni.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 //
 // The survey: Dow Cave - Providence Pot (Great Whernside, Wharfedale, UK), based on cave
 // survey data collected 1982-2015, CPC, WRCPC, RRCPC.
-#include "adjust/Vypocet.h"
+#include "app/Vypocet.h"
 #include "app/Kontext.h"
-#include "app/Soubory.h"
-#include "input/NactiZapisnik.h"
+#include "common/Soubory.h"
+#include "app/NactiZapisnik.h"
 #include "network/Krizovat.h"
 #include "support/FakePlatforma.h"
 #include "support/HusteReseni.h"
@@ -21,7 +21,7 @@ namespace {
 
 TEST(SkutecneMereni, DowProvidenceOdpovidaHustemuVyrovnani)
 {
-    const NactenyText soubor = NactiZapisnik(LOMVIRA_SHARED_DATA "/dowprov.mer");
+    const NactenyText soubor = NactiZapisnik(LOMVIRA_TEST_DATA "/dowprov.mer");
     ASSERT_TRUE(soubor.ok) << soubor.chyba;
     test::FakePlatforma platforma;
     PametoveNastaveni nastaveni;

@@ -1,12 +1,12 @@
 // The whole computation on generated surveys with exact measurements: every station must
 // come back at its true position, whatever the rotation mode, coordinate system,
 // declination or compass deviation.
-#include "adjust/Vypocet.h"
-#include "app/Cisla.h"
+#include "app/Vypocet.h"
+#include "common/Cisla.h"
 #include "app/Kontext.h"
 #include "coords/KrovakJTSK.h"
 #include "coords/SourSystTransf.h"
-#include "input/NactiZapisnik.h"
+#include "app/NactiZapisnik.h"
 #include "network/Krizovat.h"
 #include "reports/VypisBodu.h"
 #include "support/FakePlatforma.h"
@@ -223,7 +223,7 @@ TEST(VypocetRizeni, DotazNaNatoceniANeZastaviVypocet)
     EXPECT_EQ(p.platforma.boxes.back().text,
               "Natočení polygonu oblasti 1 ve směru azimutu: 0.000\xC2\xB0\r\nChcete pokračovat ve výpočtu?");
     // Nothing half-computed is shown.
-    const auto radky = VypisBodu(p.k, 0, false, false, FormatCisel{});
+    const auto radky = VypisBodu(p.k.Body(), 0, false, false, FormatCisel{});
     ASSERT_EQ(radky.size(), 50u);
     EXPECT_EQ(radky[1], "B2                 0.000          0.000       0.000");
 

@@ -1,4 +1,4 @@
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 
 #include <cmath>
 

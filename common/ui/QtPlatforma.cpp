@@ -1,4 +1,4 @@
-#include "app/ui/QtPlatforma.h"
+#include "common/ui/QtPlatforma.h"
 
 #include <QCoreApplication>
 #include <QInputDialog>

@@ -2,7 +2,7 @@
 // The platform of the desktop program: Qt message and input boxes, and the status line
 // in the main window's status bar.
 
-#include "app/Platforma.h"
+#include "common/Platforma.h"
 
 #include <QLabel>
 #include <QPointer>

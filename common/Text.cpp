@@ -1,4 +1,4 @@
-#include "app/Text.h"
+#include "common/Text.h"
 
 namespace lomvira {
 

@@ -1,4 +1,4 @@
-#include "app/Stav.h"
+#include "common/Stav.h"
 
 namespace lomvira {
 

@@ -1,4 +1,4 @@
-#include "app/ui/QtUlozisteNastaveni.h"
+#include "common/ui/QtUlozisteNastaveni.h"
 
 #include <QStringList>
 

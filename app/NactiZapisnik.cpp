@@ -1,8 +1,8 @@
-#include "input/NactiZapisnik.h"
+#include "app/NactiZapisnik.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "app/Kontext.h"
-#include "app/Text.h"
+#include "common/Text.h"
 #include "input/Chybovnik.h"
 #include "input/Nacti.h"
 #include "network/Krizovat.h"
@@ -125,7 +125,7 @@ void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
     k.StavovyRadek("Přiřazení daných bodů");
     k.model.RebuildConnections();
     k.StavovyRadek("Sestavení uzlů");
-    SestavUzly(k);
+    SestavUzly(k.sit);
     k.stav.Hotovo |= HotovoNacteno;
     k.StavovyRadek("");
     k.stav.Stav = 1;

@@ -3,7 +3,7 @@
 // per application name, sections as groups. With a file name, everything goes to that
 // one file (tests and scripts never touch the user's settings).
 
-#include "app/Nastaveni.h"
+#include "common/Nastaveni.h"
 
 #include <QSettings>
 

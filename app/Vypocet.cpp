@@ -1,7 +1,7 @@
-#include "adjust/Vypocet.h"
+#include "app/Vypocet.h"
 
 #include "adjust/GAUSV.h"
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 #include "app/Kontext.h"
 #include "coords/SourSystTransf.h"
 

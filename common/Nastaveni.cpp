@@ -1,6 +1,6 @@
-#include "app/Nastaveni.h"
+#include "common/Nastaveni.h"
 
-#include "app/Cisla.h"
+#include "common/Cisla.h"
 
 #include <cmath>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "app/Soubory.h"
+#include "common/Soubory.h"
 
-#include "app/Text.h"
+#include "common/Text.h"
 
 #include <cerrno>
 #include <cstdio>
