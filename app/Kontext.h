@@ -39,6 +39,9 @@ struct Kontext {
     Razeni razeniBodu;
     // The current notebook file; empty for one never saved.
     std::string souborZapisniku;
+    // The report comment shared by the printed reports, the document output and the
+    // viewer export; emptied when a notebook is opened.
+    std::string komentarZpravy;
 
     // Shows the text in the status line and lets the front end process events.
     void StavovyRadek(const std::string& text) { platforma.StavovyRadek(text); }

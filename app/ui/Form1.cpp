@@ -427,6 +427,7 @@ bool Form1::OtevriSoubor(const std::string& jmeno, bool nacist)
     }
     NulujModel();
     kontext_.souborZapisniku = jmeno;
+    kontext_.komentarZpravy.clear();
     ClrForm();
     NastavText(nacteno.text);
     kodovani_ = nacteno.kodovani;
