@@ -74,7 +74,7 @@ StavReseni NormalSystem::AddToEntry(int row, int column, double dx, double dy, d
 {
     if (stav_ != Faze::Sestavovani)
         return Chyba(ChybaReseni::UzSpotrebovana, 0, "Soustava rovnic už byla řešena.");
-    if (row < 1 || row > MaxUzelSoustavy || column < 0 || column > MaxUzelSoustavy)
+    if (row < 1 || column < 0)
         return Zaznamenej(Chyba(ChybaReseni::NeplatnyUzel, row,
                                 "Neplatné číslo uzlu v rovnici (" + Cislo(row) + ", " + Cislo(column) + ")."));
     if (!Konecne(dx, dy, dz))
@@ -103,7 +103,7 @@ StavReseni NormalSystem::AddShotEquations(int a, int b, double L, double Az, dou
 {
     if (stav_ != Faze::Sestavovani)
         return Chyba(ChybaReseni::UzSpotrebovana, 0, "Soustava rovnic už byla řešena.");
-    if (a < 1 || b < 1 || a > MaxUzelSoustavy || b > MaxUzelSoustavy || a == b)
+    if (a < 1 || b < 1 || a == b)
         return Zaznamenej(Chyba(ChybaReseni::NeplatnyUzel, a,
                                 "Neplatná záměra z uzlu " + Cislo(a) + " do uzlu " + Cislo(b) + "."));
     const std::string neplatna =

@@ -13,6 +13,7 @@
 // and the error analysis.
 
 #include "common/Platforma.h"
+#include "model/Typy.h"
 
 #include <optional>
 #include <string>
@@ -20,8 +21,8 @@
 
 namespace lomvira {
 
-// Node numbers of one system are 1..N; numbering follows the 16-bit station numbers.
-inline constexpr int MaxUzelSoustavy = 32767;
+// Node numbers of one system are 1..N; numbering follows the station numbers.
+inline constexpr int MaxUzelSoustavy = MaxCislo;
 
 struct BodXYZ {
     double X = 0.0;

@@ -46,7 +46,7 @@ bool PrevedZapisnik(Kontext& k, Nacti& nacti)
             nacti.NastavChybuMereni(ChybaPoctuZamer, m);
             return false;
         }
-        model.shots.SetShotStyles(shot, static_cast<std::int16_t>(m.vrstva), static_cast<std::int16_t>(m.misto));
+        model.shots.SetShotStyles(shot, m.vrstva, m.misto);
 
         const int zpusobDelky = m.zpusobDelky >= 0 ? m.zpusobDelky : m.delkomer->Zpusob;
         const int jednotkyAzimutu = m.jednotkyAzimutu >= 0 ? m.jednotkyAzimutu : m.kompas.Jednotky();

@@ -22,9 +22,9 @@ std::string ChybaText(int number, Platforma* platforma)
     case 8:
         return "Nepřípustná hodnota měření: nulová délka, nekonečná šikmá délka (vodorovný délkoměr při sklonu "
                "±90°, svislý při sklonu 0°) nebo číslo mimo rozsah.";
-    case 9: return "Příliš mnoho bodů: zápisník smí obsahovat nejvýše 32767 bodů.";
+    case 9: return "Příliš mnoho bodů: zápisník smí obsahovat nejvýše 2147483647 bodů.";
     case 10: return "Řádek je delší než 32767 znaků.";
-    case 11: return "Příliš mnoho záměr: zápisník smí obsahovat nejvýše 32767 různých záměr.";
+    case 11: return "Příliš mnoho záměr: zápisník smí obsahovat nejvýše 2147483647 různých záměr.";
     default:
         if (platforma)
             platforma->ZpravaBox("Nedefinovana chyba " + std::to_string(number), 0 /*OK*/ | 48, "Lomvira");

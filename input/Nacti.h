@@ -2,6 +2,7 @@
 // The notebook parser: reads the text line by line into measurement records, instruments,
 // declinations, locality, coordinate system and given points, and stops at the first error.
 
+#include "model/Typy.h"
 #include "common/Nastaveni.h"
 #include "coords/SourSystem.h"
 #include "input/Chybovnik.h"
@@ -23,7 +24,7 @@ class Platforma;
 
 
 // The most stations the survey model can number.
-inline constexpr int MaxBodu = 32767;
+inline constexpr int MaxBodu = MaxCislo;
 
 struct Lokalita {
     std::string jmeno;

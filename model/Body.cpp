@@ -4,16 +4,16 @@
 
 namespace lomvira {
 
-std::int16_t Body::Add(const Bod& bod)
+std::int32_t Body::Add(const Bod& bod)
 {
     if (const auto it = podleJmena_.find(bod.Name); it != podleJmena_.end())
         return it->second;
-    if (body_.size() >= static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()))
+    if (body_.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         return 0;
     body_.push_back(bod);
-    const auto position = static_cast<std::int16_t>(body_.size());
+    const auto position = static_cast<std::int32_t>(body_.size());
     podleJmena_.emplace(bod.Name, position);
-    return static_cast<std::int16_t>(-position);
+    return -position;
 }
 
 const Bod* Body::GetBod(const std::string& name) const
@@ -28,7 +28,7 @@ const Bod* Body::GetBod(int position) const
     return &body_[static_cast<std::size_t>(position - 1)];
 }
 
-std::int16_t Body::GetIndex(const std::string& name) const
+std::int32_t Body::GetIndex(const std::string& name) const
 {
     const auto it = podleJmena_.find(name);
     return it == podleJmena_.end() ? 0 : it->second;

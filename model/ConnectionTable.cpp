@@ -23,11 +23,11 @@ bool ConnectionTable::SetConnectionDifferences(int station, double a, double b, 
     return true;
 }
 
-std::int16_t ConnectionTable::RegionConnectionCount(int r) const
+std::int32_t ConnectionTable::RegionConnectionCount(int r) const
 {
     if (r < 1 || r >= static_cast<int>(konecOblasti_.size()))
         return 0;
-    return static_cast<std::int16_t>(konecOblasti_[static_cast<std::size_t>(r)]
+    return static_cast<std::int32_t>(konecOblasti_[static_cast<std::size_t>(r)]
                                      - konecOblasti_[static_cast<std::size_t>(r - 1)]);
 }
 

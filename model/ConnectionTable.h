@@ -3,15 +3,16 @@
 // their station; RegionConnectionEnd[r] is the last position of region r's block.
 // The operations that need the stations, regions or given points as well live in Model.
 
+#include "model/Typy.h"
 #include <cstdint>
 #include <vector>
 
 namespace lomvira {
 
 struct ConnectionRecord {
-    std::int16_t Station = 0;
-    std::int16_t GivenPoint = 0;
-    std::int16_t SameName = 0; // -1 when the station and the given point share their name
+    CisloBodu Station = 0;
+    CisloDanehoBodu GivenPoint = 0;
+    std::int32_t SameName = 0; // -1 when the station and the given point share their name
     double DiffA = 0.0;        // written by the adjustment
     double DiffB = 0.0;
     double DiffC = 0.0;
@@ -19,14 +20,14 @@ struct ConnectionRecord {
 
 class ConnectionTable {
 public:
-    std::int16_t ConnectionCount() const { return static_cast<std::int16_t>(spojeni_.size()); }
+    std::int32_t ConnectionCount() const { return static_cast<std::int32_t>(spojeni_.size()); }
     // Copy of the connection at that position; a blank record out of range.
     ConnectionRecord GetConnection(int position) const;
     // Stores the adjustment's differences in the station's connection; false when the
     // station has none.
     bool SetConnectionDifferences(int station, double a, double b, double c);
     // Number of connections of region r; 0 when r is outside 1..R.
-    std::int16_t RegionConnectionCount(int r) const;
+    std::int32_t RegionConnectionCount(int r) const;
     // k-th connection of region r; for r outside 1..R the k-th of the whole table. A blank
     // record when k is outside that range.
     ConnectionRecord GetRegionConnection(int r, int k) const;
@@ -44,7 +45,7 @@ private:
     int Najdi(int station) const;
 
     std::vector<ConnectionRecord> spojeni_;
-    std::vector<std::int16_t> konecOblasti_{0}; // RegionConnectionEnd[0..R]
+    std::vector<std::int32_t> konecOblasti_{0}; // RegionConnectionEnd[0..R]
 };
 
 } // namespace lomvira

@@ -12,17 +12,17 @@ void GivenPointTable::ClearGivenPoints()
     zdroje_.clear();
 }
 
-std::int16_t GivenPointTable::FindGivenPoint(std::string_view name) const
+CisloDanehoBodu GivenPointTable::FindGivenPoint(std::string_view name) const
 {
     const std::string jmeno = JmenoBodu(name);
     for (std::size_t i = body_.size(); i > 0; --i) {
         if (body_[i - 1].Point.Name == jmeno)
-            return static_cast<std::int16_t>(i);
+            return static_cast<CisloDanehoBodu>(i);
     }
     return 0;
 }
 
-std::int16_t GivenPointTable::SetGivenPoint(std::string_view name, double x, double y, double z,
+CisloDanehoBodu GivenPointTable::SetGivenPoint(std::string_view name, double x, double y, double z,
                                             Platforma& platforma)
 {
     const std::string jmeno = JmenoBodu(name);
@@ -31,7 +31,7 @@ std::int16_t GivenPointTable::SetGivenPoint(std::string_view name, double x, dou
                             MsgBox::Exclamation);
         return 0;
     }
-    std::int16_t n = FindGivenPoint(jmeno);
+    CisloDanehoBodu n = FindGivenPoint(jmeno);
     if (n == 0) {
         if (body_.size() >= static_cast<std::size_t>(MaxDanychBodu)) {
             platforma.ZpravaBox("Daný bod " + Orizni(jmeno) + " nelze přidat: daných bodů může být nejvýše "
@@ -43,7 +43,7 @@ std::int16_t GivenPointTable::SetGivenPoint(std::string_view name, double x, dou
         r.Point.Name = jmeno;
         r.EqualName = JmenoBodu("");
         body_.push_back(r);
-        n = static_cast<std::int16_t>(body_.size());
+        n = static_cast<CisloDanehoBodu>(body_.size());
     }
     StationRecord& p = body_[static_cast<std::size_t>(n - 1)].Point;
     p.X = x;
@@ -65,11 +65,11 @@ bool GivenPointTable::SetGivenPointSource(std::string_view name, std::string_vie
     }
     if (!bod)
         return false;
-    std::int16_t zdroj = 0;
+    std::int32_t zdroj = 0;
     if (!source.empty()) {
         for (std::size_t i = 0; i < zdroje_.size() && zdroj == 0; ++i) {
             if (zdroje_[i] == source)
-                zdroj = static_cast<std::int16_t>(i + 1);
+                zdroj = static_cast<std::int32_t>(i + 1);
         }
         if (zdroj == 0) {
             if (zdroje_.size() >= static_cast<std::size_t>(MaxZdroju)) {
@@ -79,7 +79,7 @@ bool GivenPointTable::SetGivenPointSource(std::string_view name, std::string_vie
                 return false;
             }
             zdroje_.push_back(source);
-            zdroj = static_cast<std::int16_t>(zdroje_.size());
+            zdroj = static_cast<std::int32_t>(zdroje_.size());
         }
     }
     bod->Source = zdroj;

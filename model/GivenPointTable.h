@@ -2,6 +2,7 @@
 // Points with known coordinates (from the notebook or from coordinate files) and the list
 // of the coordinate files they came from.
 
+#include "model/Typy.h"
 #include "common/Platforma.h"
 #include "model/StationTable.h"
 
@@ -18,7 +19,7 @@ inline constexpr const char* ZdrojZapisnik = "Zápisník";
 
 struct GivenPointRecord {
     StationRecord Point;  // 10-character name, X, Y, Z, note
-    std::int16_t Source = 0; // 0 = the notebook, else 1..50 in the source names
+    std::int32_t Source = 0; // 0 = the notebook, else 1..50 in the source names
     std::string EqualName;   // 10 characters: the point's name in its source, blank when none
 };
 
@@ -31,13 +32,13 @@ class GivenPointTable {
 public:
     // No points and no source names.
     void ClearGivenPoints();
-    std::int16_t GivenPointCount() const { return static_cast<std::int16_t>(body_.size()); }
+    CisloDanehoBodu GivenPointCount() const { return static_cast<CisloDanehoBodu>(body_.size()); }
     // Number of the point with that (10-character) name, or 0.
-    std::int16_t FindGivenPoint(std::string_view name) const;
+    CisloDanehoBodu FindGivenPoint(std::string_view name) const;
     // Gives the named point its coordinates; an unknown name is appended. Returns the
     // point's number, or 0 when a 2001st point or a coordinate that is not finite is
     // refused (the user is told why).
-    std::int16_t SetGivenPoint(std::string_view name, double x, double y, double z, Platforma& platforma);
+    CisloDanehoBodu SetGivenPoint(std::string_view name, double x, double y, double z, Platforma& platforma);
     // Records where the named point came from (an empty source text: the notebook). False
     // when the name is unknown, or when a 51st source is refused (the user is told).
     bool SetGivenPointSource(std::string_view name, std::string_view equalName, const std::string& source,

@@ -23,7 +23,7 @@ void Model::Clear()
     connections.Vyprazdni(0);
 }
 
-std::int16_t Model::StejneJmeno(int s, int g) const
+std::int32_t Model::StejneJmeno(int s, int g) const
 {
     return stations.GetStationName(s) == givenPoints.GetGivenPoint(g).Name ? -1 : 0;
 }
@@ -33,10 +33,10 @@ void Model::RebuildConnections()
     connections.Vyprazdni(regions.RegionCount());
     const int pocet = givenPoints.GivenPointCount();
     for (int g = 1; g <= pocet; ++g) {
-        const std::int16_t s = stations.FindStation(givenPoints.GetGivenPoint(g).Name);
+        const CisloBodu s = stations.FindStation(givenPoints.GetGivenPoint(g).Name);
         const int r = regions.RegionOf(s);
         if (s != 0 && r != 0)
-            connections.Vloz({s, static_cast<std::int16_t>(g), -1, 0.0, 0.0, 0.0}, r);
+            connections.Vloz({s, g, -1, 0.0, 0.0, 0.0}, r);
     }
 }
 
@@ -44,7 +44,7 @@ void Model::ConnectGivenPointsByName(StavZpracovani& stav)
 {
     const int pocet = givenPoints.GivenPointCount();
     for (int g = 1; g <= pocet; ++g) {
-        const std::int16_t s = stations.FindStation(givenPoints.GetGivenPoint(g).Name);
+        const CisloBodu s = stations.FindStation(givenPoints.GetGivenPoint(g).Name);
         if (s != 0)
             AddConnection(s, g, stav);
     }
@@ -60,7 +60,7 @@ bool Model::AddConnection(int s, int g, StavZpracovani& stav)
             return false;
         // Another given point fixes the network differently: the groups built for the old
         // one are stale.
-        c.GivenPoint = static_cast<std::int16_t>(g);
+        c.GivenPoint = g;
         c.SameName = StejneJmeno(s, g);
         ZpetNaNacteno(stav);
         return true;
@@ -68,7 +68,7 @@ bool Model::AddConnection(int s, int g, StavZpracovani& stav)
     const int r = regions.RegionOf(s);
     if (r == 0)
         return false;
-    connections.Vloz({static_cast<std::int16_t>(s), static_cast<std::int16_t>(g), StejneJmeno(s, g), 0.0, 0.0,
+    connections.Vloz({s, g, StejneJmeno(s, g), 0.0, 0.0,
                       0.0},
                      r);
     ZpetNaNacteno(stav);

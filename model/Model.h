@@ -50,7 +50,7 @@ struct Model {
     void DeleteGivenPoint(int n, Platforma& platforma, StavZpracovani& stav);
 
 private:
-    std::int16_t StejneJmeno(int s, int g) const;
+    std::int32_t StejneJmeno(int s, int g) const;
 };
 
 } // namespace lomvira

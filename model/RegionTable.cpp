@@ -5,10 +5,6 @@
 
 namespace lomvira {
 
-namespace {
-constexpr int MaxCislo16 = 32767;
-}
-
 void RegionTable::InitRegions()
 {
     pocetOblasti_ = 0;
@@ -37,14 +33,14 @@ void RegionTable::AssignShotRegion(int a, int b, int& state)
             RenumberRegion(std::max(ra, rb), std::min(ra, rb));
     } else if (state == 2) {
         SetStationRegion(b, RegionOf(a));
-    } else if (pocetOblasti_ < MaxCislo16) {
+    } else if (pocetOblasti_ < MaxCislo) {
         ++pocetOblasti_;
         SetStationRegion(a, pocetOblasti_);
         SetStationRegion(b, pocetOblasti_);
     }
 }
 
-std::int16_t RegionTable::RegionOf(int station) const
+CisloOblasti RegionTable::RegionOf(int station) const
 {
     if (station < 1 || station > static_cast<int>(mnozinaStanice_.size()))
         return 0;
@@ -56,7 +52,7 @@ int RegionTable::Mnozina_(int region)
 {
     if (const auto it = mnozinaCisla_.find(region); it != mnozinaCisla_.end())
         return it->second;
-    mnoziny_.push_back({static_cast<std::int16_t>(region), {}});
+    mnoziny_.push_back({region, {}});
     const int id = static_cast<int>(mnoziny_.size()) - 1;
     mnozinaCisla_.emplace(region, id);
     return id;
@@ -64,7 +60,7 @@ int RegionTable::Mnozina_(int region)
 
 void RegionTable::SetStationRegion(int station, int region)
 {
-    if (station < 1 || station > MaxCislo16 || region < 0 || region > MaxCislo16)
+    if (station < 1 || region < 0)
         return;
     if (station > static_cast<int>(mnozinaStanice_.size()))
         mnozinaStanice_.resize(static_cast<std::size_t>(station), -1);
@@ -75,20 +71,20 @@ void RegionTable::SetStationRegion(int station, int region)
         return;
     }
     id = Mnozina_(region);
-    mnoziny_[static_cast<std::size_t>(id)].stanice.push_back(static_cast<std::int16_t>(station));
+    mnoziny_[static_cast<std::size_t>(id)].stanice.push_back(station);
 }
 
 void RegionTable::RenumberRegion(int oldRegion, int newRegion)
 {
     const auto stary = mnozinaCisla_.find(oldRegion);
-    if (oldRegion == newRegion || stary == mnozinaCisla_.end() || newRegion < 0 || newRegion > MaxCislo16)
+    if (oldRegion == newRegion || stary == mnozinaCisla_.end() || newRegion < 0)
         return;
     int mala = stary->second;
     mnozinaCisla_.erase(stary);
     const auto novy = mnozinaCisla_.find(newRegion);
     int velka = -1;
     if (newRegion != 0 && novy == mnozinaCisla_.end()) {
-        mnoziny_[static_cast<std::size_t>(mala)].cislo = static_cast<std::int16_t>(newRegion);
+        mnoziny_[static_cast<std::size_t>(mala)].cislo = newRegion;
         mnozinaCisla_.emplace(newRegion, mala);
         return;
     }
@@ -97,13 +93,13 @@ void RegionTable::RenumberRegion(int oldRegion, int newRegion)
         if (mnoziny_[static_cast<std::size_t>(mala)].stanice.size()
             > mnoziny_[static_cast<std::size_t>(velka)].stanice.size()) {
             std::swap(mala, velka);
-            mnoziny_[static_cast<std::size_t>(velka)].cislo = static_cast<std::int16_t>(newRegion);
+            mnoziny_[static_cast<std::size_t>(velka)].cislo = newRegion;
             novy->second = velka;
         }
     }
-    std::vector<std::int16_t> presun = std::move(mnoziny_[static_cast<std::size_t>(mala)].stanice);
+    std::vector<CisloBodu> presun = std::move(mnoziny_[static_cast<std::size_t>(mala)].stanice);
     mnoziny_[static_cast<std::size_t>(mala)].stanice.clear();
-    for (const std::int16_t s : presun) {
+    for (const CisloBodu s : presun) {
         int& id = mnozinaStanice_[static_cast<std::size_t>(s - 1)];
         if (id != mala)
             continue; // moved to another region earlier
@@ -115,17 +111,19 @@ void RegionTable::RenumberRegion(int oldRegion, int newRegion)
 
 void RegionTable::CompressRegions(int stationCount)
 {
-    pocetBodu_ = std::max(pocetBodu_, std::clamp(stationCount, 0, MaxCislo16));
+    pocetBodu_ = std::max(pocetBodu_, std::max(stationCount, 0));
     std::vector<int> poradi;
-    std::vector<bool> videno(static_cast<std::size_t>(MaxCislo16) + 1, false);
+    std::vector<bool> videno(static_cast<std::size_t>(pocetOblasti_) + 1, false);
     for (int s = 1; s <= stationCount; ++s) {
         const int r = RegionOf(s);
+        if (r >= static_cast<int>(videno.size()))
+            videno.resize(static_cast<std::size_t>(r) + 1, false);
         if (r != 0 && !videno[static_cast<std::size_t>(r)]) {
             videno[static_cast<std::size_t>(r)] = true;
             poradi.push_back(r);
         }
     }
-    pocetOblasti_ = static_cast<std::int16_t>(poradi.size());
+    pocetOblasti_ = static_cast<CisloOblasti>(poradi.size());
     // Each region's number is the smallest of its parts, handed out in station order, so
     // the i-th region met has a number of at least i and renumbering never joins two.
     for (std::size_t i = 0; i < poradi.size(); ++i) {
@@ -137,7 +135,7 @@ void RegionTable::CompressRegions(int stationCount)
 
 void RegionTable::BuildRegionLists(int stationCount)
 {
-    const int n = std::clamp(stationCount, 0, MaxCislo16);
+    const int n = std::max(stationCount, 0);
     pocetBodu_ = std::max(pocetBodu_, n);
     const int pocet = pocetOblasti_;
     std::vector<int> konec(static_cast<std::size_t>(pocet) + 1, 0);
@@ -157,33 +155,32 @@ void RegionTable::BuildRegionLists(int stationCount)
         if (r < 1 || r > pocet)
             continue;
         int& pozice = dalsi[static_cast<std::size_t>(r - 1)];
-        staniceOblasti_[static_cast<std::size_t>(pozice)] = static_cast<std::int16_t>(s);
+        staniceOblasti_[static_cast<std::size_t>(pozice)] = s;
         ++pozice;
         mistniCislo_[static_cast<std::size_t>(s - 1)] =
-            static_cast<std::int16_t>(pozice - konec[static_cast<std::size_t>(r - 1)]);
+            pozice - konec[static_cast<std::size_t>(r - 1)];
     }
 }
 
-std::int16_t RegionTable::RegionStationCount(int r) const
+std::int32_t RegionTable::RegionStationCount(int r) const
 {
     if (r == 0)
-        return static_cast<std::int16_t>(pocetBodu_);
+        return pocetBodu_;
     if (r < 1 || r >= static_cast<int>(konecOblasti_.size()))
         return 0;
-    return static_cast<std::int16_t>(konecOblasti_[static_cast<std::size_t>(r)]
-                                     - konecOblasti_[static_cast<std::size_t>(r - 1)]);
+    return konecOblasti_[static_cast<std::size_t>(r)] - konecOblasti_[static_cast<std::size_t>(r - 1)];
 }
 
-std::int16_t RegionTable::GetRegionStation(int r, int k) const
+CisloBodu RegionTable::GetRegionStation(int r, int k) const
 {
     if (k < 1 || k > RegionStationCount(r))
         return 0;
     if (r == 0)
-        return static_cast<std::int16_t>(k);
+        return k;
     return staniceOblasti_[static_cast<std::size_t>(konecOblasti_[static_cast<std::size_t>(r - 1)] + k - 1)];
 }
 
-std::int16_t RegionTable::StationLocalNumber(int station) const
+std::int32_t RegionTable::StationLocalNumber(int station) const
 {
     if (station < 1 || station > static_cast<int>(mistniCislo_.size()))
         return 0;
@@ -199,7 +196,7 @@ double RegionTable::GetRegionRotation(int r) const
 
 void RegionTable::SetRegionRotation(int r, double angle)
 {
-    if (r < 1 || r > MaxCislo16)
+    if (r < 1 || r > pocetOblasti_)
         return;
     if (r > static_cast<int>(natoceni_.size()))
         natoceni_.resize(static_cast<std::size_t>(r), 0.0);

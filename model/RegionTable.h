@@ -3,6 +3,7 @@
 // region while the shots are loaded; at the end of the load the numbers are compressed to
 // 1..R and the stations are listed region by region.
 
+#include "model/Typy.h"
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -23,20 +24,20 @@ public:
     // Lists the stations 1..stationCount region by region, ascending within each region.
     void BuildRegionLists(int stationCount);
 
-    std::int16_t RegionCount() const { return pocetOblasti_; }
+    CisloOblasti RegionCount() const { return pocetOblasti_; }
     // 0 while unassigned or out of range.
-    std::int16_t RegionOf(int station) const;
+    CisloOblasti RegionOf(int station) const;
     // Region 0 leaves the station unassigned.
     void SetStationRegion(int station, int region);
     // Every station of the old region gets the new number (joining the new region when that
     // one has stations already).
     void RenumberRegion(int oldRegion, int newRegion);
     // r = 0: the number of all stations; r outside 0..R: 0.
-    std::int16_t RegionStationCount(int r) const;
+    std::int32_t RegionStationCount(int r) const;
     // k-th station of region r (k itself for r = 0); 0 for k outside the region's count.
-    std::int16_t GetRegionStation(int r, int k) const;
+    CisloBodu GetRegionStation(int r, int k) const;
     // Position of the station within its region (1-based), 0 when not listed.
-    std::int16_t StationLocalNumber(int station) const;
+    std::int32_t StationLocalNumber(int station) const;
     // Rotation angle of the region written by the adjustment; 0 when never set.
     double GetRegionRotation(int r) const;
     void SetRegionRotation(int r, double angle);
@@ -46,20 +47,20 @@ private:
     // moves the smaller set into the larger, so loading stays fast however the shots of a
     // large notebook are ordered.
     struct Mnozina {
-        std::int16_t cislo = 0;
-        std::vector<std::int16_t> stanice; // may hold stations that have moved on since
+        CisloOblasti cislo = 0;
+        std::vector<CisloBodu> stanice; // may hold stations that have moved on since
     };
     int Mnozina_(int region); // set id of the region number, created when missing
 
-    std::int16_t pocetOblasti_ = 0;
+    CisloOblasti pocetOblasti_ = 0;
     std::vector<int> mnozinaStanice_; // set id per station - 1, -1 when unassigned
     std::vector<Mnozina> mnoziny_;
     std::unordered_map<int, int> mnozinaCisla_; // region number -> set id
     int pocetBodu_ = 0;
 
-    std::vector<std::int16_t> konecOblasti_{0}; // RegionStationEnd[0..R]
-    std::vector<std::int16_t> staniceOblasti_;  // RegionStations, 0-based positions
-    std::vector<std::int16_t> mistniCislo_;     // StationLocalNumber per station - 1
+    std::vector<std::int32_t> konecOblasti_{0}; // RegionStationEnd[0..R]
+    std::vector<CisloBodu> staniceOblasti_;  // RegionStations, 0-based positions
+    std::vector<std::int32_t> mistniCislo_;     // StationLocalNumber per station - 1
     std::vector<double> natoceni_;              // rotation per region - 1
 };
 

@@ -10,8 +10,6 @@ namespace lomvira {
 
 namespace {
 
-constexpr int MaxCislo16 = 32767;
-
 bool KladneKonecne(double v)
 {
     return std::isfinite(v) && v > 0.0;
@@ -19,15 +17,15 @@ bool KladneKonecne(double v)
 
 } // namespace
 
-std::uint32_t ShotTable::Klic(int from, int to)
+std::uint64_t ShotTable::Klic(int from, int to)
 {
-    return (static_cast<std::uint32_t>(from) << 16) | static_cast<std::uint32_t>(to & 0xFFFF);
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(from)) << 32) | static_cast<std::uint32_t>(to);
 }
 
-std::int16_t ShotTable::AddShot(int a, int b, double L, double Az, double Inc, double varL, double varAz,
+CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, double varL, double varAz,
                                 double varInc)
 {
-    if (a < 1 || b < 1 || a > MaxCislo16 || b > MaxCislo16)
+    if (a < 1 || b < 1)
         return 0;
     if (!KladneKonecne(L) || !KladneKonecne(varL) || !KladneKonecne(varAz) || !KladneKonecne(varInc)
         || !std::isfinite(Az) || !std::isfinite(Inc))
@@ -47,22 +45,22 @@ std::int16_t ShotTable::AddShot(int a, int b, double L, double Az, double Inc, d
         || !std::isfinite(incW))
         return 0; // a variance so small that its weight overflows
 
-    std::int16_t n = FindShot(a, b);
+    CisloZamery n = FindShot(a, b);
     if (n == 0) {
-        if (zamery_.size() >= static_cast<std::size_t>(MaxCislo16))
+        if (zamery_.size() >= static_cast<std::size_t>(MaxCislo))
             return 0;
         ShotRecord r;
-        r.From = static_cast<std::int16_t>(a);
-        r.To = static_cast<std::int16_t>(b);
+        r.From = a;
+        r.To = b;
         r.RefAzimuth = Az;
         r.FirstLength = L;
         r.FirstInclination = Inc;
         zamery_.push_back(r);
-        n = static_cast<std::int16_t>(zamery_.size());
+        n = static_cast<CisloZamery>(zamery_.size());
         podleDvojice_.emplace(Klic(a, b), n);
     }
     ShotRecord& r = zamery_[static_cast<std::size_t>(n - 1)];
-    if (r.MeasurementCount >= MaxCislo16)
+    if (r.MeasurementCount >= MaxCislo)
         return 0;
     // Readings of 0.1° and 359.9° lie 0.2° apart, not a full turn less 0.2°.
     const double odchylka = NormalizeSignedAngle(Az - r.RefAzimuth);
@@ -76,19 +74,19 @@ std::int16_t ShotTable::AddShot(int a, int b, double L, double Az, double Inc, d
     return n;
 }
 
-std::int16_t ShotTable::FindShot(int from, int to) const
+CisloZamery ShotTable::FindShot(int from, int to) const
 {
-    if (from < 1 || to < 1 || from > MaxCislo16 || to > MaxCislo16)
+    if (from < 1 || to < 1)
         return 0;
     const auto it = podleDvojice_.find(Klic(from, to));
     return it == podleDvojice_.end() ? 0 : it->second;
 }
 
-std::int16_t ShotTable::GetSignedShot(int a, int b) const
+CisloZamery ShotTable::GetSignedShot(int a, int b) const
 {
     if (a <= b)
         return FindShot(a, b);
-    return static_cast<std::int16_t>(-FindShot(b, a));
+    return -FindShot(b, a);
 }
 
 const ShotRecord* ShotTable::Zaznam(int k) const
@@ -124,7 +122,7 @@ ShotValues ShotTable::GetShot(int k) const
 
 std::optional<ShotValues> ShotTable::GetShotBetween(int a, int b) const
 {
-    const std::int16_t k = GetSignedShot(a, b);
+    const CisloZamery k = GetSignedShot(a, b);
     if (k == 0)
         return std::nullopt;
     return GetShot(k);
@@ -139,13 +137,13 @@ ShotVariances ShotTable::GetShotVariances(int k, bool viceMereni) const
     return {n / r->SumWeightLength, n / r->SumWeightAzimuth, n / r->SumWeightInclination};
 }
 
-std::int16_t ShotTable::GetMeasurementCount(int k) const
+std::int32_t ShotTable::GetMeasurementCount(int k) const
 {
     const ShotRecord* r = Zaznam(k);
-    return r ? r->MeasurementCount : static_cast<std::int16_t>(-1);
+    return r ? r->MeasurementCount : -1;
 }
 
-void ShotTable::SetShotStyles(int k, std::int16_t drawStyle, std::int16_t viewStyle)
+void ShotTable::SetShotStyles(int k, std::int32_t drawStyle, std::int32_t viewStyle)
 {
     if (!Zaznam(k))
         return;

@@ -11,7 +11,7 @@ std::string JmenoBodu(std::string_view name)
     return PevnaSirka(name, DelkaJmenaBodu);
 }
 
-std::int16_t StationTable::AddStation(std::string& name, bool* novy)
+CisloBodu StationTable::AddStation(std::string& name, bool* novy)
 {
     name = JmenoBodu(name);
     if (novy)
@@ -21,7 +21,7 @@ std::int16_t StationTable::AddStation(std::string& name, bool* novy)
     if (body_.size() >= static_cast<std::size_t>(MaxPocetBodu))
         return 0;
     body_.push_back(StationRecord{name, 0.0, 0.0, 0.0, {}});
-    const auto n = static_cast<std::int16_t>(body_.size());
+    const auto n = static_cast<CisloBodu>(body_.size());
     podleJmena_.emplace(name, n);
     extremyPlatne_ = false;
     if (novy)
@@ -29,7 +29,7 @@ std::int16_t StationTable::AddStation(std::string& name, bool* novy)
     return n;
 }
 
-std::int16_t StationTable::FindStation(std::string_view name) const
+CisloBodu StationTable::FindStation(std::string_view name) const
 {
     const auto it = podleJmena_.find(JmenoBodu(name));
     return it == podleJmena_.end() ? 0 : it->second;
@@ -44,7 +44,7 @@ StationRecord StationTable::GetStation(int n) const
 
 StationRecord StationTable::GetStationByName(std::string_view name) const
 {
-    const std::int16_t n = FindStation(name);
+    const CisloBodu n = FindStation(name);
     if (n == 0)
         return StationRecord{JmenoBodu(""), 0.0, 0.0, 0.0, {}};
     return body_[static_cast<std::size_t>(n - 1)];
@@ -95,7 +95,7 @@ void StationTable::ClearStations()
 CoordinateExtremes StationTable::GetCoordinateExtremes() const
 {
     if (!extremyPlatne_) {
-        const std::int16_t prvni = body_.empty() ? 0 : 1;
+        const CisloBodu prvni = body_.empty() ? 0 : 1;
         for (auto& e : extremy_)
             e = prvni;
         for (std::size_t i = 1; i < body_.size(); ++i) {
@@ -103,9 +103,9 @@ CoordinateExtremes StationTable::GetCoordinateExtremes() const
             const double hodnoty[3] = {r.X, r.Y, r.Z};
             for (int osa = 0; osa < 3; ++osa) {
                 if (hodnoty[osa] < Souradnice(extremy_[2 * osa], osa))
-                    extremy_[2 * osa] = static_cast<std::int16_t>(i + 1);
+                    extremy_[2 * osa] = static_cast<CisloBodu>(i + 1);
                 if (hodnoty[osa] > Souradnice(extremy_[2 * osa + 1], osa))
-                    extremy_[2 * osa + 1] = static_cast<std::int16_t>(i + 1);
+                    extremy_[2 * osa + 1] = static_cast<CisloBodu>(i + 1);
             }
         }
         extremyPlatne_ = true;

@@ -1,6 +1,7 @@
 #pragma once
 // The stations of the survey, numbered 1..count in the order they were first met.
 
+#include "model/Typy.h"
 #include "common/Platforma.h"
 
 #include <cstdint>
@@ -12,8 +13,8 @@ namespace lomvira {
 
 // Station names are fixed-width texts of this many characters (code points).
 inline constexpr std::size_t DelkaJmenaBodu = 10;
-// Station and shot numbers are 16-bit.
-inline constexpr int MaxPocetBodu = 32767;
+// The most stations a survey can hold.
+inline constexpr int MaxPocetBodu = MaxCislo;
 
 // The name in its stored form: cut to 10 characters, padded with blanks to 10.
 std::string JmenoBodu(std::string_view name);
@@ -37,16 +38,16 @@ public:
     // Number of the station of that name, added when new. The name is replaced by its
     // 10-character form; `novy` (when given) tells whether the station was added.
     // 0 when the station is new and the table already holds 32767 stations.
-    std::int16_t AddStation(std::string& name, bool* novy = nullptr);
+    CisloBodu AddStation(std::string& name, bool* novy = nullptr);
     // Station number or 0.
-    std::int16_t FindStation(std::string_view name) const;
+    CisloBodu FindStation(std::string_view name) const;
     // Out of range: Name "Neznamy" (padded to 10), coordinates 0.
     StationRecord GetStation(int n) const;
     // Unknown name: a blank (10 blanks) name, coordinates 0.
     StationRecord GetStationByName(std::string_view name) const;
     // The 10-character name, "" out of range.
     std::string GetStationName(int n) const;
-    std::int16_t StationCount() const { return static_cast<std::int16_t>(body_.size()); }
+    CisloBodu StationCount() const { return static_cast<CisloBodu>(body_.size()); }
     // False (and nothing changes) out of range or for a coordinate that is not finite.
     bool SetStationCoordinates(int n, double x, double y, double z);
     // Gives the station its note. A station that has a note keeps it, and the user is told
@@ -63,9 +64,9 @@ private:
     double Souradnice(int n, int osa) const;
 
     std::vector<StationRecord> body_; // station n is body_[n - 1]
-    std::unordered_map<std::string, std::int16_t> podleJmena_;
+    std::unordered_map<std::string, CisloBodu> podleJmena_;
     // Stations holding the smallest / largest X, Y, Z (0 with no stations).
-    mutable std::int16_t extremy_[6] = {};
+    mutable CisloBodu extremy_[6] = {};
     mutable bool extremyPlatne_ = false;
 };
 

@@ -34,18 +34,18 @@ bool Krizovat::PlatnaOblast(int r) const
     return r >= 1 && r < static_cast<int>(regionGroupEnd_.size());
 }
 
-std::int16_t Krizovat::GroupCount(int r) const
+CisloSkupiny Krizovat::GroupCount(int r) const
 {
     if (!PlatnaOblast(r))
-        return static_cast<std::int16_t>(groups_.size());
-    return static_cast<std::int16_t>(regionGroupEnd_[Idx(r)] - regionGroupEnd_[Idx(r - 1)]);
+        return static_cast<std::int32_t>(groups_.size());
+    return static_cast<std::int32_t>(regionGroupEnd_[Idx(r)] - regionGroupEnd_[Idx(r - 1)]);
 }
 
-std::int16_t Krizovat::GlobalGroup(int r, int g) const
+CisloSkupiny Krizovat::GlobalGroup(int r, int g) const
 {
     if (g < 1 || !PlatnaOblast(r))
-        return static_cast<std::int16_t>(g);
-    return static_cast<std::int16_t>(regionGroupEnd_[Idx(r - 1)] + g);
+        return static_cast<std::int32_t>(g);
+    return static_cast<std::int32_t>(regionGroupEnd_[Idx(r - 1)] + g);
 }
 
 int Krizovat::Global(int r, int g) const
@@ -57,16 +57,16 @@ int Krizovat::Global(int r, int g) const
     return PlatnaOblast(r) ? regionGroupEnd_[Idx(r - 1)] + g : g;
 }
 
-std::int16_t Krizovat::GroupKind(int r, int g) const
+int Krizovat::GroupKind(int r, int g) const
 {
     const int gg = Global(r, g);
-    return gg < 1 ? std::int16_t{-1} : groups_[Idx(gg - 1)].Kind;
+    return gg < 1 ? std::int32_t{-1} : groups_[Idx(gg - 1)].Kind;
 }
 
-std::int16_t Krizovat::GroupStart(int r, int g) const
+CisloBodu Krizovat::GroupStart(int r, int g) const
 {
     const int gg = Global(r, g);
-    return gg < 1 ? std::int16_t{0} : groups_[Idx(gg - 1)].Start;
+    return gg < 1 ? std::int32_t{0} : groups_[Idx(gg - 1)].Start;
 }
 
 void Krizovat::RozsahZamer(int r, int gg, int& first, int& last) const
@@ -84,11 +84,11 @@ void Krizovat::RozsahZamer(int r, int gg, int& first, int& last) const
     }
 }
 
-std::int16_t Krizovat::GroupShotCount(int r, int g) const
+std::int32_t Krizovat::GroupShotCount(int r, int g) const
 {
     int first = 0, last = 0;
     RozsahZamer(r, Global(r, g), first, last);
-    return static_cast<std::int16_t>(last - first);
+    return static_cast<std::int32_t>(last - first);
 }
 
 GroupShot Krizovat::GetGroupShotEntry(int r, int g, int k) const
@@ -100,7 +100,7 @@ GroupShot Krizovat::GetGroupShotEntry(int r, int g, int k) const
     return groupShots_[Idx(first + k - 1)];
 }
 
-std::int16_t Krizovat::GetGroupShot(int r, int g, int k) const
+CisloZamery Krizovat::GetGroupShot(int r, int g, int k) const
 {
     return GetGroupShotEntry(r, g, k).SignedShot;
 }
@@ -123,7 +123,7 @@ GroupShotValues Krizovat::GetGroupShotValues(int r, int g, int k) const
     return out;
 }
 
-std::int16_t Krizovat::GroupStationCount(int r, int g) const
+std::int32_t Krizovat::GroupStationCount(int r, int g) const
 {
     const int gg = Global(r, g);
     if (gg < 0)
@@ -131,21 +131,21 @@ std::int16_t Krizovat::GroupStationCount(int r, int g) const
     if (gg == 0)
         return PlatnaOblast(r) ? model_.regions.RegionStationCount(r) : model_.stations.StationCount();
     const int first = gg < 2 ? 0 : groups_[Idx(gg - 2)].StationEnd;
-    return static_cast<std::int16_t>(groups_[Idx(gg - 1)].StationEnd - first);
+    return static_cast<std::int32_t>(groups_[Idx(gg - 1)].StationEnd - first);
 }
 
-std::int16_t Krizovat::GetGroupStation(int r, int g, int k) const
+CisloBodu Krizovat::GetGroupStation(int r, int g, int k) const
 {
     const int gg = Global(r, g);
     if (gg < 0 || k < 1 || k > GroupStationCount(r, g))
         return 0;
     if (gg == 0)
-        return PlatnaOblast(r) ? model_.regions.GetRegionStation(r, k) : static_cast<std::int16_t>(k);
+        return PlatnaOblast(r) ? model_.regions.GetRegionStation(r, k) : static_cast<std::int32_t>(k);
     const int first = gg < 2 ? 0 : groups_[Idx(gg - 2)].StationEnd;
     return groupStations_[Idx(first + k - 1)];
 }
 
-std::int16_t Krizovat::GroupRefCount(int r, int g) const
+std::int32_t Krizovat::GroupRefCount(int r, int g) const
 {
     const int gg = Global(r, g);
     if (gg < 0)
@@ -154,7 +154,7 @@ std::int16_t Krizovat::GroupRefCount(int r, int g) const
         return PlatnaOblast(r) ? model_.connections.RegionConnectionCount(r)
                                : model_.connections.ConnectionCount();
     const int first = gg < 2 ? 0 : groups_[Idx(gg - 2)].RefEnd;
-    return static_cast<std::int16_t>(groups_[Idx(gg - 1)].RefEnd - first);
+    return static_cast<std::int32_t>(groups_[Idx(gg - 1)].RefEnd - first);
 }
 
 GroupRef Krizovat::Get_ZBod_OS(int r, int g, int k) const
@@ -202,14 +202,14 @@ ShotPlacementRecord Krizovat::GetShotPlacement(int k) const
     return shotPlacement_[Idx(k - 1)];
 }
 
-std::int16_t Krizovat::Degree(int s) const
+std::int32_t Krizovat::Degree(int s) const
 {
     if (s < 1 || s >= static_cast<int>(adjacencyEnd_.size()))
         return 0;
-    return static_cast<std::int16_t>(adjacencyEnd_[Idx(s)] - adjacencyEnd_[Idx(s - 1)]);
+    return static_cast<std::int32_t>(adjacencyEnd_[Idx(s)] - adjacencyEnd_[Idx(s - 1)]);
 }
 
-std::int16_t Krizovat::Neighbour(int s, int k) const
+CisloBodu Krizovat::Neighbour(int s, int k) const
 {
     if (k < 1 || k > Degree(s))
         return 0;

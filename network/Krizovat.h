@@ -16,6 +16,7 @@
 // r out of range, about everything).
 
 #include "model/ShotTable.h"
+#include "model/Typy.h"
 
 #include <cstdint>
 #include <vector>
@@ -27,48 +28,48 @@ struct Model;
 class Platforma;
 
 // Group kinds, shown as "R", "P", "S" ("N" for -1).
-inline constexpr std::int16_t SkupinaRajon = 0; // dead end, side shots
-inline constexpr std::int16_t SkupinaPorad = 1; // open traverse
-inline constexpr std::int16_t SkupinaSit = 2;   // network: closes a loop or ends on fixed points
+inline constexpr int SkupinaRajon = 0; // dead end, side shots
+inline constexpr int SkupinaPorad = 1; // open traverse
+inline constexpr int SkupinaSit = 2;   // network: closes a loop or ends on fixed points
 
 // The automatic given point of a region that has none.
 inline constexpr const char* JmenoPocatku = "POCATEK";
 
 struct GroupRecord {
     std::int32_t ShotEnd = 0; // cumulative end in the group shots
-    std::int16_t Kind = 0;
+    int Kind = 0;
     std::int32_t StationEnd = 0; // cumulative end in the group stations
     std::int32_t RefEnd = 0;     // cumulative end in the group references
-    std::int16_t Start = 0;      // start station, position 1 of the group
+    CisloBodu Start = 0;      // start station, position 1 of the group
 };
 
 // One shot of a group: its ends as positions in the group's station list in the shot's
 // stored direction, and the shot number, negative when walked against that direction.
 struct GroupShot {
-    std::int16_t FromPos = 0;
-    std::int16_t ToPos = 0;
-    std::int16_t SignedShot = 0;
+    std::int32_t FromPos = 0;
+    std::int32_t ToPos = 0;
+    CisloZamery SignedShot = 0;
 };
 
 // A reference entry: a position in the group's station list and what fixes it there: a
 // station (computed by an earlier group) when positive, minus a given point number when
 // negative.
 struct GroupRef {
-    std::int16_t RefPosition = 0;
-    std::int16_t RefPoint = 0;
+    std::int32_t RefPosition = 0;
+    CisloDanehoBodu RefPoint = 0;
 };
 
 struct ShotPlacementRecord {
-    std::int16_t Region = 0;
-    std::int16_t Group = 0; // within the region
+    CisloOblasti Region = 0;
+    CisloSkupiny Group = 0; // within the region
 };
 
 // A group shot oriented along its sign: From and To are where the walk went from and to,
 // and L, Az, Inc are the mean values in that direction (GetShot of the signed shot).
 struct GroupShotValues {
-    std::int16_t From = 0;
-    std::int16_t To = 0;
-    std::int16_t Shot = 0;
+    CisloBodu From = 0;
+    CisloBodu To = 0;
+    CisloZamery Shot = 0;
     double L = 0.0;
     double Az = 0.0;
     double Inc = 0.0;
@@ -84,18 +85,18 @@ public:
     void Clear();
 
     // Number of groups of region r; all groups when r is out of range.
-    std::int16_t GroupCount(int r) const;
+    CisloSkupiny GroupCount(int r) const;
     // Global number of group g of region r (g itself when g < 1 or r is out of range).
-    std::int16_t GlobalGroup(int r, int g) const;
+    CisloSkupiny GlobalGroup(int r, int g) const;
     // Kind of the group; -1 when g is out of range.
-    std::int16_t GroupKind(int r, int g) const;
+    int GroupKind(int r, int g) const;
     // Start station of the group; 0 when g is out of range.
-    std::int16_t GroupStart(int r, int g) const;
+    CisloBodu GroupStart(int r, int g) const;
 
     // Shots of the group; g < 1: of the region (of all groups when r is out of range).
-    std::int16_t GroupShotCount(int r, int g) const;
+    std::int32_t GroupShotCount(int r, int g) const;
     // Signed shot of the k-th entry; 0 when out of range.
-    std::int16_t GetGroupShot(int r, int g, int k) const;
+    CisloZamery GetGroupShot(int r, int g, int k) const;
     // The k-th entry as stored (FromPos/ToPos in the stored direction).
     GroupShot GetGroupShotEntry(int r, int g, int k) const;
     // The k-th shot oriented along its sign. From and To are positions in the group; with
@@ -103,15 +104,15 @@ public:
     GroupShotValues GetGroupShotValues(int r, int g, int k) const;
 
     // Stations of the group; g < 1: of the region (all stations when r is out of range).
-    std::int16_t GroupStationCount(int r, int g) const;
+    std::int32_t GroupStationCount(int r, int g) const;
     // Station at position k; g < 1: the k-th station of the region (k itself when r is out
     // of range); 0 when out of range.
-    std::int16_t GetGroupStation(int r, int g, int k) const;
+    CisloBodu GetGroupStation(int r, int g, int k) const;
 
     // Reference entries of the group, in ascending position order (the solver takes its
     // fixed nodes in that order); g < 1: the region's connections (all connections when r is
     // out of range).
-    std::int16_t GroupRefCount(int r, int g) const;
+    std::int32_t GroupRefCount(int r, int g) const;
     // The k-th reference entry; a bad r or g shows "?Krizovat.Get_ZBod_OS?" and gives {0, 0},
     // a k outside the group's entries gives {0, 0}.
     GroupRef Get_ZBod_OS(int r, int g, int k) const;
@@ -125,9 +126,9 @@ public:
     ShotPlacementRecord GetShotPlacement(int k) const;
 
     // Shots at station s (the measured network without connections); 0 for s out of range.
-    std::int16_t Degree(int s) const;
+    std::int32_t Degree(int s) const;
     // The k-th neighbour of s in shot-table order; 0 out of range.
-    std::int16_t Neighbour(int s, int k) const;
+    CisloBodu Neighbour(int s, int k) const;
 
 private:
     friend class Vektorizace;
@@ -145,8 +146,8 @@ private:
     Platforma& platforma_;
 
     std::vector<GroupRecord> groups_;             // global group n is groups_[n - 1]
-    std::vector<std::int16_t> regionGroupEnd_{0}; // RegionGroupEnd[0..R]
-    std::vector<std::int16_t> groupStations_;
+    std::vector<std::int32_t> regionGroupEnd_{0}; // RegionGroupEnd[0..R]
+    std::vector<CisloBodu> groupStations_;
     std::vector<GroupShot> groupShots_;
     std::vector<GroupRef> groupRefs_;
     std::vector<ShotPlacementRecord> shotPlacement_; // shot n is shotPlacement_[n - 1]
@@ -154,7 +155,7 @@ private:
     // The measured network in compressed rows: the neighbours of s are
     // adjacency_[adjacencyEnd_[s - 1] .. adjacencyEnd_[s] - 1].
     std::vector<std::int32_t> adjacencyEnd_{0};
-    std::vector<std::int16_t> adjacency_;
+    std::vector<CisloBodu> adjacency_;
 };
 
 // Builds the adjacency of the measured network (Degree, Neighbour) after a load.

@@ -30,7 +30,7 @@ namespace lomvira {
 
 namespace {
 
-constexpr std::int16_t Virtualni = -1; // the neighbour that stands for a given point
+constexpr CisloBodu Virtualni = -1; // the neighbour that stands for a given point
 
 std::size_t Idx(int i)
 {
@@ -40,19 +40,18 @@ std::size_t Idx(int i)
 // One shot as walked: from and to station and the shot, negative against its stored
 // direction (stored from the smaller station number to the larger).
 struct KrokZamery {
-    std::int16_t from = 0;
-    std::int16_t to = 0;
-    std::int16_t shot = 0;
+    CisloBodu from = 0;
+    CisloBodu to = 0;
+    CisloZamery shot = 0;
 };
 
 KrokZamery Krok(int from, int to, int shot)
 {
-    return {static_cast<std::int16_t>(from), static_cast<std::int16_t>(to),
-            static_cast<std::int16_t>(from <= to ? shot : -shot)};
+    return {from, to, from <= to ? shot : -shot};
 }
 
 struct Vektor {
-    std::int16_t start = 0;       // 0 while the vector has walked nothing
+    CisloBodu start = 0;       // 0 while the vector has walked nothing
     std::int32_t prvniZamera = 0; // first entry in the vector shot list
     std::int32_t hloubka = 0;     // vectors between it and the region's start
 };
@@ -60,8 +59,8 @@ struct Vektor {
 // What a group is made of before it is laid out.
 struct PlanSkupiny {
     int region = 0;
-    std::int16_t kind = 0;
-    std::int16_t start = 0;
+    int kind = 0;
+    CisloBodu start = 0;
     int zdroj = 0; // the heading vector, or the dead-end chain
 };
 
@@ -106,9 +105,9 @@ private:
 
     // Working adjacency: the entries of s are [konec_[s - 1], konec_[s]).
     std::vector<std::int32_t> konec_;
-    std::vector<std::int16_t> soused_; // neighbour, or Virtualni
+    std::vector<CisloBodu> soused_; // neighbour, or Virtualni
     std::vector<std::int32_t> dvojce_; // the same shot's entry at the neighbour; -1 virtual
-    std::vector<std::int16_t> zamera_; // shot number; 0 virtual
+    std::vector<CisloZamery> zamera_; // shot number; 0 virtual
     std::vector<char> odebrana_;       // stripped as part of a dead end
     std::vector<std::int32_t> stupen_; // entries left per station
     std::vector<std::int32_t> prosla_; // EdgeMark: vector that walked the entry, 0 not walked
@@ -117,24 +116,24 @@ private:
     // Dead-end chains: stations from the attachment out to the free end, and the shots
     // between consecutive stations in that direction.
     std::vector<std::int32_t> retezKonec_{0};
-    std::vector<std::int16_t> retezBody_;
+    std::vector<CisloBodu> retezBody_;
     std::vector<std::int32_t> retezZamerKonec_{0};
     std::vector<KrokZamery> retezZamery_;
-    std::vector<std::int16_t> posledniUchyt_; // per region: where its last chain hangs, 0 none
+    std::vector<CisloBodu> posledniUchyt_; // per region: where its last chain hangs, 0 none
 
     // StationMark: 0 not reached, -1 the region's start, else the vector it was reached by.
     std::vector<std::int32_t> znacka_;
     std::vector<Vektor> vektory_{Vektor{}}; // vector v is vektory_[v]; 0 unused
     std::vector<KrokZamery> vektorZamery_;
     std::vector<std::int32_t> skupina_{0};      // union-find parent; a root is its smallest vector
-    std::vector<std::int16_t> druh_{0};         // kind, kept at the root
+    std::vector<int> druh_{0};         // kind, kept at the root
     std::vector<std::int32_t> posledniZacatek_; // per station: the last vector started there
     int startOblasti_ = 0;
 
     // Layout of the groups.
-    std::vector<std::int16_t> spojeniBodu_;     // given point connected to each station, 0 none
+    std::vector<CisloDanehoBodu> spojeniBodu_;     // given point connected to each station, 0 none
     std::vector<std::int32_t> razitko_;         // global group that last listed the station
-    std::vector<std::int16_t> poloha_;          // its position there
+    std::vector<std::int32_t> poloha_;          // its position there
     std::vector<std::int32_t> zameraVeSkupine_; // global group holding the shot, 0 none
     int skupinaCislo_ = 0;                      // global number of the group being laid out
     int regionSkupiny_ = 0;                     // its region and number within the region
@@ -150,7 +149,7 @@ void Vektorizace::Priprava()
     SestavUzly(sit_);
     const int pocetZamer = m_.shots.ShotCount();
     konec_.assign(Idx(n_) + 1, 0);
-    std::vector<std::int16_t> od(Idx(pocetZamer) + 1), ke(Idx(pocetZamer) + 1);
+    std::vector<CisloBodu> od(Idx(pocetZamer) + 1), ke(Idx(pocetZamer) + 1);
     for (int i = 1; i <= pocetZamer; ++i) {
         const ShotRecord z = m_.shots.GetShotRecord(i);
         od[Idx(i)] = z.From;
@@ -171,8 +170,8 @@ void Vektorizace::Priprava()
     std::vector<std::int32_t> volne(konec_.begin(), konec_.end() - 1); // next free entry of s + 1
     auto pridej = [&](int s, int t, int shot) {
         const std::int32_t e = volne[Idx(s - 1)]++;
-        soused_[Idx(e)] = static_cast<std::int16_t>(t);
-        zamera_[Idx(e)] = static_cast<std::int16_t>(shot);
+        soused_[Idx(e)] = t;
+        zamera_[Idx(e)] = shot;
         return e;
     };
     for (int i = 1; i <= pocetZamer; ++i) {
@@ -221,7 +220,7 @@ void Vektorizace::OdeberHranu(int s, int e)
 void Vektorizace::SeparaceSlepychKoncu()
 {
     platforma_.StavovyRadek("Separace slepých konců");
-    std::vector<std::int16_t> body;
+    std::vector<CisloBodu> body;
     std::vector<KrokZamery> kroky;
     bool zmena = true;
     while (zmena) {
@@ -231,7 +230,7 @@ void Vektorizace::SeparaceSlepychKoncu()
                 continue;
             zmena = true;
             // Gathered from the free end inwards, stored from the attachment outwards.
-            body.assign(1, static_cast<std::int16_t>(s));
+            body.assign(1, s);
             kroky.clear();
             int x = s;
             while (x > 0 && stupen_[Idx(x)] == 1) {
@@ -239,7 +238,7 @@ void Vektorizace::SeparaceSlepychKoncu()
                 const int t = soused_[Idx(e)];
                 OdeberHranu(x, e);
                 if (t != Virtualni) {
-                    body.push_back(static_cast<std::int16_t>(t));
+                    body.push_back(t);
                     kroky.push_back(Krok(t, x, zamera_[Idx(e)]));
                 }
                 x = t;
@@ -252,7 +251,7 @@ void Vektorizace::SeparaceSlepychKoncu()
     }
     posledniUchyt_.assign(Idx(m_.regions.RegionCount()) + 1, 0);
     for (std::size_t c = 1; c < retezKonec_.size(); ++c) {
-        const std::int16_t s = retezBody_[Idx(retezKonec_[c - 1])];
+        const CisloBodu s = retezBody_[Idx(retezKonec_[c - 1])];
         if (const int r = m_.regions.RegionOf(s); r < static_cast<int>(posledniUchyt_.size()))
             posledniUchyt_[Idx(r)] = s;
     }
@@ -311,7 +310,7 @@ int Vektorizace::NovyVektor(int start)
 void Vektorizace::Zacni(int v, int start)
 {
     Vektor& vek = vektory_[Idx(v)];
-    vek.start = static_cast<std::int16_t>(start);
+    vek.start = start;
     const int rodic = znacka_[Idx(start)];
     vek.hloubka = rodic > 0 ? vektory_[Idx(rodic)].hloubka + 1 : 0;
     posledniZacatek_[Idx(start)] = v;
@@ -429,7 +428,7 @@ std::vector<PlanSkupiny> Vektorizace::Plan()
     for (int c = static_cast<int>(retezKonec_.size()) - 1; c >= 1; --c) {
         if (retezZamerKonec_[Idx(c)] == retezZamerKonec_[Idx(c - 1)])
             continue;
-        const std::int16_t s = retezBody_[Idx(retezKonec_[Idx(c - 1)])];
+        const CisloBodu s = retezBody_[Idx(retezKonec_[Idx(c - 1)])];
         plan.push_back({m_.regions.RegionOf(s), SkupinaRajon, s, -c});
     }
     // Region by region, keeping the order within each region. (A station outside every
@@ -456,17 +455,16 @@ void Vektorizace::PridejZameru(const KrokZamery& z)
     auto poloha = [&](int s) {
         if (razitko_[Idx(s)] != skupinaCislo_) {
             razitko_[Idx(s)] = skupinaCislo_;
-            sit.groupStations_.push_back(static_cast<std::int16_t>(s));
+            sit.groupStations_.push_back(s);
             const int prvni = skupinaCislo_ < 2 ? 0 : sit.groups_[Idx(skupinaCislo_ - 2)].StationEnd;
-            poloha_[Idx(s)] = static_cast<std::int16_t>(static_cast<int>(sit.groupStations_.size()) - prvni);
+            poloha_[Idx(s)] = static_cast<std::int32_t>(sit.groupStations_.size()) - prvni;
         }
         return poloha_[Idx(s)];
     };
-    const std::int16_t pa = poloha(a);
-    const std::int16_t pb = poloha(b);
+    const std::int32_t pa = poloha(a);
+    const std::int32_t pb = poloha(b);
     sit.groupShots_.push_back({pa, pb, z.shot});
-    sit.shotPlacement_[Idx(shot - 1)] = {static_cast<std::int16_t>(regionSkupiny_),
-                                         static_cast<std::int16_t>(cisloVOblasti_)};
+    sit.shotPlacement_[Idx(shot - 1)] = {regionSkupiny_, cisloVOblasti_};
 }
 
 void Vektorizace::Reference(const PlanSkupiny& p)
@@ -478,13 +476,13 @@ void Vektorizace::Reference(const PlanSkupiny& p)
         for (int i = pocet; i >= 1; --i) {
             const ConnectionRecord c = m_.connections.GetRegionConnection(p.region, i);
             if (razitko_[Idx(c.Station)] == skupinaCislo_)
-                sit.groupRefs_.push_back({poloha_[Idx(c.Station)], static_cast<std::int16_t>(-c.GivenPoint)});
+                sit.groupRefs_.push_back({poloha_[Idx(c.Station)], -c.GivenPoint});
         }
         // The solver takes its fixed nodes in ascending order.
         std::sort(sit.groupRefs_.begin() + static_cast<std::ptrdiff_t>(prvni), sit.groupRefs_.end(),
                   [](const GroupRef& a, const GroupRef& b) { return a.RefPosition < b.RefPosition; });
     } else if (const int bod = spojeniBodu_[Idx(p.start)]; bod != 0) {
-        sit.groupRefs_.push_back({1, static_cast<std::int16_t>(-bod)});
+        sit.groupRefs_.push_back({1, -bod});
     }
     if (sit.groupRefs_.size() == prvni)
         sit.groupRefs_.push_back({1, p.start});

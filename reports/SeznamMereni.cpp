@@ -70,8 +70,8 @@ void SeznamMereni::AddListingRecord(int from, int to, double distance, double di
     MeasurementListRecord r;
     r.Used = 1;
     r.Flags = flags;
-    r.From = static_cast<std::int16_t>(from);
-    r.To = static_cast<std::int16_t>(to);
+    r.From = from;
+    r.To = to;
     r.Distance = distance;
     r.Direction = direction;
     r.BackDirection = backDirection;

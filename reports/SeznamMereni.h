@@ -3,6 +3,7 @@
 // corrected direction and its deviations from the shot's mean and from the adjusted
 // network.
 
+#include "model/Typy.h"
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -17,7 +18,7 @@ struct Model;
 struct MeasurementListRecord {
     std::int16_t Used = 0;
     std::int16_t Flags = 0;
-    std::int16_t From = 0, To = 0;
+    CisloBodu From = 0, To = 0;
     double Distance = 0;
     double Direction = 0;
     double BackDirection = 0;
@@ -35,7 +36,7 @@ struct MeasurementListRecord {
 
 // A measurement in the computation's convention.
 struct ListingMeasurement {
-    std::int16_t From = 0, To = 0;
+    CisloBodu From = 0, To = 0;
     double L = 0, A = 0, I = 0;
 };
 

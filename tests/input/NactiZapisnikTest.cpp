@@ -289,22 +289,25 @@ TEST_F(NactiZapisnikTest, LayersPlacesNotesRegionsAndTheNameSorter)
     EXPECT_EQ(poradi, (std::vector<int>{3, 2, 1, 4, 5, 6}));
 }
 
-TEST_F(NactiZapisnikTest, MoreShotsThanTheModelHoldsIsError11OnTheirLine)
+TEST_F(NactiZapisnikTest, SurveysBeyondSixteenBitNumbersLoad)
 {
-    // 32767 stations in a chain give 32766 shots; two closing shots make one too many.
+    // 40,000 stations in a chain and a closing shot: numbers past 32,767 neither wrap nor
+    // stop the load.
+    constexpr int N = 40000;
     std::string text;
     char radek[64];
-    for (int i = 1; i < 32767; ++i) {
+    for (int i = 1; i < N; ++i) {
         std::snprintf(radek, sizeof radek, "B%05d B%05d 1 0\n", i, i + 1);
         text += radek;
     }
-    text += "B00001 B00003 1 0\n";
-    const std::size_t posledni = text.size();
-    text += "B00001 B00004 1 0\n";
+    text += "B39999 B00001 1 0\n";
     Nacti(text);
-    Stav(ChybaPoctuZamer, 0);
-    EXPECT_EQ(std::tuple(okno.zacatek, okno.delka), std::tuple(static_cast<std::int32_t>(posledni), 17));
-    EXPECT_EQ(k.model.shots.ShotCount(), 32767);
+    Stav(0, 1);
+    EXPECT_EQ(std::tuple(k.model.stations.StationCount(), k.model.shots.ShotCount()), std::tuple(N, N));
+    const int posledni = k.model.stations.FindStation("B40000");
+    EXPECT_EQ(posledni, N);
+    EXPECT_EQ(k.model.shots.GetSignedShot(posledni, posledni - 1), -(N - 1));
+    EXPECT_EQ(k.model.regions.RegionStationCount(1), N);
 }
 
 } // namespace

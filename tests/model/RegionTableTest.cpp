@@ -105,10 +105,11 @@ TEST(RegionTable, ReinitialisationForgetsRegionsAndRotations)
     RegionTable t;
     int n = 0;
     Zamera(t, n, 1, 2);
-    t.SetRegionRotation(2, 0.5);
-    EXPECT_EQ(t.GetRegionRotation(2), 0.5);
+    t.SetRegionRotation(1, 0.5);
+    t.SetRegionRotation(30, 0.7); // no such region: nothing is kept
+    EXPECT_EQ(t.GetRegionRotation(1), 0.5);
     EXPECT_EQ(t.GetRegionRotation(30), 0.0);
     t.InitRegions();
-    EXPECT_EQ(t.GetRegionRotation(2), 0.0);
+    EXPECT_EQ(t.GetRegionRotation(1), 0.0);
     EXPECT_EQ(t.RegionOf(1), 0);
 }

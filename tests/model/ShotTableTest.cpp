@@ -142,20 +142,6 @@ TEST(ShotTable, OutOfRangeNumbersAndStyles)
     EXPECT_EQ(t.FindShot(1, 2), 0);
 }
 
-TEST(ShotTable, The32768thShotIsRefusedInsteadOfWrapping)
-{
-    ShotTable t;
-    for (int i = 1; i <= 32766; ++i)
-        ASSERT_EQ(t.AddShot(i, i + 1, 5.0, 0.0, 0.0, 1e-4, 1e-6, 1e-6), i);
-    EXPECT_EQ(t.AddShot(1, 3, 5.0, 0.0, 0.0, 1e-4, 1e-6, 1e-6), 32767);
-    EXPECT_EQ(t.AddShot(1, 4, 5.0, 0.0, 0.0, 1e-4, 1e-6, 1e-6), 0);
-    EXPECT_EQ(t.ShotCount(), 32767);
-    EXPECT_EQ(t.FindShot(1, 4), 0);
-    // Known pairs still take further measurements.
-    EXPECT_EQ(t.AddShot(2, 1, 5.0, PI, 0.0, 1e-4, 1e-6, 1e-6), 1);
-    EXPECT_EQ(t.GetMeasurementCount(1), 2);
-}
-
 TEST(ShotFlags, PackAndUnpackFiveTwoBitValues)
 {
     // 1 | 0<<2 | 2<<4 | 3<<6 | 1<<8 = 1 + 32 + 192 + 256

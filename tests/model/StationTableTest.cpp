@@ -108,18 +108,3 @@ TEST(StationTable, CoordinateExtremesFollowTheCoordinates)
     EXPECT_EQ(t.GetStation(1).X, 5.0);
 }
 
-TEST(StationTable, The32768thStationIsRefusedInsteadOfWrapping)
-{
-    StationTable t;
-    for (int i = 1; i <= 32767; ++i) {
-        std::string s = "S" + std::to_string(i);
-        ASSERT_EQ(t.AddStation(s), i);
-    }
-    std::string dalsi = "S32768";
-    bool novy = true;
-    EXPECT_EQ(t.AddStation(dalsi, &novy), 0);
-    EXPECT_FALSE(novy);
-    EXPECT_EQ(t.StationCount(), 32767);
-    std::string stara = "S32767";
-    EXPECT_EQ(t.AddStation(stara), 32767);
-}
