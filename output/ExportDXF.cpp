@@ -297,8 +297,11 @@ std::string TextDXF(const VstupVystupu& v, const MoznostiDXF& m, const std::stri
 
     const Pohled p(m.pohled);
     std::string out;
-    const std::size_t bodu = static_cast<std::size_t>(v.model.stations.StationCount());
-    out.reserve(4096 + bodu * 420 + static_cast<std::size_t>(v.seznam.ListingCount()) * 150);
+    // Room for every entity at once: a three-dimensional line or a point with its label takes up
+    // to about 250 bytes with the grid's seven-digit coordinates.
+    const std::size_t car = static_cast<std::size_t>(v.model.shots.ShotCount() + v.seznam.ListingCount());
+    const std::size_t bodu = static_cast<std::size_t>(v.model.stations.StationCount() + v.model.givenPoints.GivenPointCount());
+    out.reserve(8192 + (car + 2 * bodu) * 260 + v.vrstvy.size() * 80);
     Hlavicka(out, v, m, velikostBodu);
     Tabulky(out, v);
     Skupina(out, 0, "SECTION");

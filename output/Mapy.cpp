@@ -1,5 +1,6 @@
 #include "output/Mapy.h"
 
+#include "common/Cisla.h"
 #include "common/Soubory.h"
 #include "common/Text.h"
 #include "coords/KrovakJTSK.h"
@@ -82,7 +83,8 @@ std::string Zapis(const std::string& path, std::string (*text)(const VstupVystup
     std::string chyba;
     if (!PolohyWGS84(v, polohy, chyba))
         return "Soubor " + path + " nelze zapsat: " + chyba;
-    return ZapisSouborBezpecne(path, ConvertToUTF8(text(v, polohy)));
+    const std::string obsah = text(v, polohy);
+    return ZapisSouborBezpecne(path, JePlatneUtf8(obsah) ? obsah : ConvertToUTF8(obsah));
 }
 
 } // namespace
@@ -100,15 +102,27 @@ bool PolohyWGS84(const VstupVystupu& v, std::vector<PolohaWGS84>& polohy, std::s
     t.Poradi(1);
     const StationTable& body = v.model.stations;
     polohy.assign(static_cast<std::size_t>(body.StationCount()), {});
+    std::optional<ZemepisnaPoloha> predchozi;
     for (int s = 1; s <= body.StationCount(); ++s) {
         const StationRecord p = body.GetStation(s);
         const ZBod z = t.Vystup({p.Name, p.X, p.Y, p.Z});
-        const PrevodNaZemepisne g = JTSKNaZemepisne(z.Y, z.X, z.Z, Meridian::Wgs84);
-        if (g.stav != StavPrevodu::Hotovo) {
-            chyba = "bod " + Orizni(p.Name) + ": " + g.zprava;
+        const double X = z.Y, Y = z.X;
+        // The conversion of the "Převod souřadnic" window, each station starting from the one
+        // before: stations lie metres apart, and a survey of thousands needs no more time.
+        const auto bessel = predchozi ? KrovakInverse(X, Y, *predchozi) : KrovakInverse(X, Y);
+        std::optional<ElipsoidickaPoloha> wgs;
+        if (bessel) {
+            Geocentricke g = GeodToCart(bessel->fi, bessel->lambda, z.Z, ElipsoidBessel);
+            BesselToWgs(g.X, g.Y, g.Z);
+            wgs = CartToGeod(g.X, g.Y, g.Z, ElipsoidWgs84);
+        }
+        if (!wgs) {
+            chyba = "bod " + Orizni(p.Name) + " (X = " + FormatCislo(X, 3) + ", Y = " + FormatCislo(Y, 3)
+                    + ") leží příliš daleko od území S-JTSK a nelze jej převést na WGS-84.";
             return false;
         }
-        polohy[static_cast<std::size_t>(s - 1)] = {RadianyNaStupne(g.lambda), RadianyNaStupne(g.fi), z.Z};
+        predchozi = bessel;
+        polohy[static_cast<std::size_t>(s - 1)] = {RadianyNaStupne(wgs->lambda), RadianyNaStupne(wgs->fi), z.Z};
     }
     return true;
 }
@@ -118,8 +132,8 @@ std::string TextGeoJSON(const VstupVystupu& v, const std::vector<PolohaWGS84>& p
     const StationTable& body = v.model.stations;
     const ShotTable& zamery = v.model.shots;
     std::string out;
-    out.reserve(256 + static_cast<std::size_t>(body.StationCount()) * 160
-                + static_cast<std::size_t>(zamery.ShotCount()) * 170);
+    out.reserve(256 + static_cast<std::size_t>(body.StationCount()) * 200
+                + static_cast<std::size_t>(zamery.ShotCount()) * 220);
     out += "{\"type\":\"FeatureCollection\",\"features\":[";
     bool prvni = true;
     auto dalsi = [&] {
@@ -162,8 +176,8 @@ std::string TextKML(const VstupVystupu& v, const std::vector<PolohaWGS84>& poloh
     const StationTable& body = v.model.stations;
     const ShotTable& zamery = v.model.shots;
     std::string out;
-    out.reserve(512 + static_cast<std::size_t>(body.StationCount()) * 120
-                + static_cast<std::size_t>(zamery.ShotCount()) * 110);
+    out.reserve(512 + static_cast<std::size_t>(body.StationCount()) * 160
+                + static_cast<std::size_t>(zamery.ShotCount()) * 140);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
            "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\r\n"
            "<Document>\r\n<name>";

@@ -224,7 +224,7 @@ std::string ConvertToUTF8(const std::string& text)
 std::string WriteUTF8FileEx(const std::string& path, const std::string& text)
 {
     if (!text.empty())
-        return ZapisSouborBezpecne(path, ConvertToUTF8(text));
+        return ZapisSouborBezpecne(path, JePlatneUtf8(text) ? text : ConvertToUTF8(text));
     std::error_code ec;
     std::filesystem::remove(path, ec);
     if (ec)

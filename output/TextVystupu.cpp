@@ -67,16 +67,21 @@ std::string ObecneCislo(double value)
     return text == "-0" ? "0" : text;
 }
 
+namespace {
+
+bool JeAscii(const std::string& text)
+{
+    unsigned char vse = 0;
+    for (const char c : text)
+        vse |= static_cast<unsigned char>(c);
+    return vse < 0x80;
+}
+
+} // namespace
+
 bool DoAnsi(const std::string& text, std::string& bajty)
 {
-    bool ascii = true;
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii) {
+    if (JeAscii(text)) {
         bajty = text;
         return true;
     }
@@ -91,6 +96,8 @@ std::string ChybaAnsi(const std::string& path)
 
 std::string ZapisAnsi(const std::string& path, const std::string& text)
 {
+    if (JeAscii(text))
+        return ZapisSouborBezpecne(path, text);
     std::string bajty;
     if (!DoAnsi(text, bajty))
         return ChybaAnsi(path);

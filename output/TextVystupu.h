@@ -22,7 +22,7 @@ std::string ObecneCislo(double value);
 bool DoAnsi(const std::string& text, std::string& bajty);
 
 // Writes the text in Windows-1250, completely or not at all. Returns "" or the Czech
-// reason naming the file.
+// reason naming the file. A text of plain ASCII is written as it is, without a copy.
 std::string ZapisAnsi(const std::string& path, const std::string& text);
 
 // The reason a text cannot go into Windows-1250.
