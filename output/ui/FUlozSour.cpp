@@ -135,6 +135,8 @@ void FUlozSour::Prochazej()
 
 void FUlozSour::Zapis()
 {
+    if (zapisuje_)
+        return;
     const std::string jmeno = Jmeno();
     if (RozdelCestu(jmeno).jmeno.empty())
         return;
@@ -153,7 +155,9 @@ void FUlozSour::Zapis()
     case MsgBox::Cancel: reject(); return;
     default: return;
     }
+    zapisuje_ = true;
     const std::string chyba = ZapisVystup(typ, jmeno, vstup_, dxf_, platforma_);
+    zapisuje_ = false;
     if (!chyba.empty()) {
         platforma_.ZpravaBox(chyba, MsgBox::OkOnly | MsgBox::Exclamation, Titulek);
         return;

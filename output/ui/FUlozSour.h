@@ -56,6 +56,9 @@ private:
     MoznostiDXF dxf_;
     std::string pripona_;
     std::string filtr_;
+    // The status line lets events through while a large file is written: a second "Budiž"
+    // then must not start a second writing.
+    bool zapisuje_ = false;
     QLineEdit* jmSoub_ = nullptr;
     QComboBox* typVyst_ = nullptr;
     QPushButton* vlastnosti_ = nullptr;
