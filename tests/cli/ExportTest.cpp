@@ -67,46 +67,27 @@ protected:
 
 TEST_F(Export, OptionsReachTheFiles)
 {
-    // The section in centimetres at 1 : 500 with 2.5 mm labels, given on the command line.
+    // The section in centimetres at 1 : 500 with 2.5 mm labels (typed with a comma), given on
+    // the command line.
     ASSERT_EQ(Spust({"export", Pripad("jtsk-xy", "zapisnik.mer"), "--format", "dxf", "-o", T("v.dxf"), "--view", "yz",
                      "--unit", "cm", "--scale", "1:500", "--label-height", "2,5"}),
               0)
         << chyby_;
     EXPECT_EQ(vystup_, "Zapsán soubor " + T("v.dxf") + "\n");
     EXPECT_EQ(Cti(T("v.dxf")), Cti(Pripad("jtsk-xy", "vystup.dxf")));
-
-    // vir21 appends ".pol"; the comment reaches the header; the version is the program's.
-    ASSERT_EQ(Spust({"export", Pripad("mistni", "zapisnik.mer"), "--format", "vir21", "-o", T("v"), "--comment",
-                     "Měřeno 2024"}),
-              0)
-        << chyby_;
-    std::string ocekavany = Cti(Pripad("mistni", "vystup.vir21.pol"));
-    ocekavany.replace(ocekavany.find("2.1.7"), 5, LOMVIRA_VERSION);
-    EXPECT_EQ(Cti(T("v.pol")), ocekavany);
-    ASSERT_EQ(Spust({"export", Pripad("otoceny", "zapisnik.mer"), "--format", "vir12", "-o", T("v")}), 0) << chyby_;
-    EXPECT_TRUE(fs::exists(T("v.vir")));
+    // The viewer's formats append their extensions.
+    ASSERT_EQ(Spust({"export", Pripad("otoceny", "zapisnik.mer"), "--format", "vir21-ansi", "-o", T("w")}), 0);
+    EXPECT_EQ(vystup_, "Zapsán soubor " + T("w.pol") + "\n");
 }
 
 TEST_F(Export, RefusalsAndTheQuestionBeforeReplacing)
 {
     const std::string mistni = Pripad("mistni", "zapisnik.mer");
-    const struct {
-        std::vector<std::string> args;
-        int kod;
-        const char* chyba;
-    } pripady[] = {
-        {{"export", mistni, "--format", "doc", "-o", T("x")}, 1, "Neznámý formát doc."},
-        {{"export", mistni, "--format", "sou"}, 1, "Chybí jméno výstupního souboru"},
-        {{"export", mistni, "--format", "sou", "-o", T("")}, 1, "nemá jméno"},
-        {{"export", mistni, "--format", "dxf", "-o", T("x"), "--scale", "1:0"}, 1, "Měřítko 1:0"},
-        {{"export", mistni, "--format", "dxf", "-o", T("x"), "--unit", "yard"}, 1, "Neznámá jednotka yard"},
-        {{"export", mistni, "--format", "geojson", "-o", T("x")}, 2, "S-JTSK"},
-        {{"export", T("neni.mer"), "--format", "sou", "-o", T("x")}, 2, "neni.mer"},
-    };
-    for (const auto& p : pripady) {
-        EXPECT_EQ(Spust(p.args), p.kod) << p.chyba;
-        EXPECT_NE(chyby_.find(p.chyba), std::string::npos) << chyby_;
-    }
+    // Refusals before anything is written (more cases in tests/data/cli/export-*).
+    EXPECT_EQ(Spust({"export", mistni, "--format", "sou", "-o", T("")}), 1);
+    EXPECT_NE(chyby_.find("nemá jméno"), std::string::npos) << chyby_;
+    EXPECT_EQ(Spust({"export", mistni, "--format", "geojson", "-o", T("x")}), 2);
+    EXPECT_NE(chyby_.find("S-JTSK"), std::string::npos) << chyby_;
     EXPECT_FALSE(fs::exists(T("x")));
 
     std::ofstream(T("x.sou")) << "stary";

@@ -125,23 +125,24 @@ TEST_F(VystupyOkna, WritingAsksAboutTheFileItWrites)
     const struct {
         int typ;
         std::string jmeno;
-        bool polExistuje;
-        int odpoved; // 0: no question may come
+        const char* predtim; // the written file before: nullptr for none
+        int odpoved;         // 0: no question may come
         int vysledek;
         bool zapsano;
     } pripady[] = {
-        {VystupVir21Utf8, vir, true, MsgBox::No, 0, false},
-        {VystupVir21Utf8, vir, true, MsgBox::Cancel, QDialog::Rejected, false},
-        {VystupVir21Utf8, vir, true, MsgBox::Yes, QDialog::Accepted, true},
-        // The shown name exists, the written one does not: nothing to ask.
-        {VystupVir21Ansi, vir, false, 0, QDialog::Accepted, true},
-        {VystupVir21Ansi, slozka / "", false, 0, 0, false},
+        {VystupVir21Utf8, vir, "stary", MsgBox::No, 0, false},
+        {VystupVir21Utf8, vir, "stary", MsgBox::Cancel, QDialog::Rejected, false},
+        {VystupVir21Utf8, vir, "stary", MsgBox::Yes, QDialog::Accepted, true},
+        // An empty file goes without a question; so does a shown name whose written file is new.
+        {VystupVir21Utf8, vir, "", 0, QDialog::Accepted, true},
+        {VystupVir21Ansi, vir, nullptr, 0, QDialog::Accepted, true},
+        {VystupVir21Ansi, slozka / "", nullptr, 0, 0, false},
     };
     ZapisBajty(vir, "stary");
     for (const auto& p : pripady) {
         std::filesystem::remove(pol);
-        if (p.polExistuje)
-            ZapisBajty(pol, "stary");
+        if (p.predtim)
+            ZapisBajty(pol, p.predtim);
         FakePlatforma otazky;
         if (p.odpoved)
             otazky.answers.push_back(p.odpoved);
@@ -150,10 +151,15 @@ TEST_F(VystupyOkna, WritingAsksAboutTheFileItWrites)
         Prvek<QLineEdit>(&d, "JmSoub")->setText(QString::fromStdString(p.jmeno));
         d.Zapis();
         EXPECT_EQ(d.result(), p.vysledek) << p.typ << " " << p.odpoved;
-        EXPECT_EQ(otazky.boxes.size(), p.odpoved ? 1u : 0u);
+        ASSERT_EQ(otazky.boxes.size(), p.odpoved ? 1u : 0u);
+        if (p.odpoved) {
+            EXPECT_EQ(otazky.boxes[0].text, "Soubor " + pol + " existuje.\r\nNahradit?");
+        }
         const std::string obsah = CtiBajty(pol);
         EXPECT_EQ(obsah.rfind("/ UniPolygon", 0) == 0, p.zapsano) << p.typ << " " << p.odpoved;
-        EXPECT_EQ(obsah == "stary", p.polExistuje && !p.zapsano);
+        if (!p.zapsano && p.predtim) {
+            EXPECT_EQ(obsah, p.predtim);
+        }
     }
     EXPECT_EQ(CtiBajty(vir), "stary");
 
