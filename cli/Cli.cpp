@@ -2,6 +2,7 @@
 
 #include "common/ui/QtUlozisteNastaveni.h"
 #include "cli/CliPlatforma.h"
+#include "cli/PrikazExport.h"
 #include "cli/PrikazKonverze.h"
 #include "cli/Prikazy.h"
 
@@ -40,6 +41,7 @@ const std::vector<Prikaz> Prikazy = {
     {"listing", "listing SOUBOR.mer       vypíše seznam měření", PrikazVypisMereni},
     {"groups", "groups SOUBOR.mer        načte, vektorizuje a vypíše skupiny každé oblasti", PrikazSkupiny},
     {"compute", "compute [--csv] SOUBOR.mer  spočte souřadnice bodů a vypíše je", PrikazVypocet},
+    {"export", "export SOUBOR.mer --format FORMÁT -o VÝSTUP  spočte zápisník a zapíše soubor souřadnic, výkres DXF, polygon nebo mapu", PrikazExport},
     {"convert", "convert to-jtsk ŠÍŘKA DÉLKA | to-geo X Y  převede bod mezi zeměpisnými souřadnicemi a S-JTSK", PrikazKonverze},
 };
 

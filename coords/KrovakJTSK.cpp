@@ -155,10 +155,15 @@ double MeridianovaKonvergence(double lambda, double fi)
 
 std::optional<ZemepisnaPoloha> KrovakInverse(double X, double Y)
 {
-    if (!Konecne(X, Y))
+    return KrovakInverse(X, Y, {StartLambda, StartFi});
+}
+
+std::optional<ZemepisnaPoloha> KrovakInverse(double X, double Y, const ZemepisnaPoloha& start)
+{
+    if (!Konecne(X, Y) || !Konecne(start.lambda, start.fi))
         return std::nullopt;
-    double lambda = StartLambda;
-    double fi = StartFi;
+    double lambda = start.lambda;
+    double fi = start.fi;
     for (int krok = 0; krok < MaxKrokuInverze; ++krok) {
         const Derivace d = Derivuj(lambda, fi);
         const double rX = X - d.bod.X;

@@ -54,6 +54,9 @@ double ArcSin(double x);
 KrovakRovina KrovakXY(double lambda, double fi);
 // S-JTSK to Bessel λ, φ; empty when the iteration does not settle within its bound.
 std::optional<ZemepisnaPoloha> KrovakInverse(double X, double Y);
+// The same, the iteration starting at a known position nearby (the station before along a
+// survey), from where it settles in one or two steps instead of three to five.
+std::optional<ZemepisnaPoloha> KrovakInverse(double X, double Y, const ZemepisnaPoloha& start);
 
 // Partial derivatives of the projection by one forward difference of 0.00001".
 double KrovakDerivativeXFi(double lambda, double fi);

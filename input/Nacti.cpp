@@ -107,6 +107,14 @@ void Nacti::Reset()
     errorHelp_ = 0;
 }
 
+std::vector<std::string> Nacti::PodleCisel(const Index& index)
+{
+    std::vector<std::string> jmena(static_cast<std::size_t>(index.Count()));
+    for (std::int32_t poradi = 1; poradi <= index.Count(); ++poradi)
+        jmena[static_cast<std::size_t>(index.ItemNo(-poradi) - 1)] = index.Key(poradi);
+    return jmena;
+}
+
 const Mereni* Nacti::MereniZaznam(int i) const
 {
     if (i < 1 || i > MereniCount())

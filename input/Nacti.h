@@ -93,6 +93,10 @@ public:
     const MeridlaStav& Meridla() const { return *meridla_; }
     const Index& Mista() const { return mista_; }
     const Index& Vrstvy() const { return vrstvy_; }
+    // The layer names (POLYGON, VRSTVA, P=) and the place names (MISTO) by their numbers:
+    // entry k - 1 names number k, the number a shot's drawing or viewer style holds.
+    std::vector<std::string> JmenaVrstev() const { return PodleCisel(vrstvy_); }
+    std::vector<std::string> JmenaMist() const { return PodleCisel(mista_); }
     const SourSystem& SourSys() const { return sourSys_; }
     SourSystem& SourSys() { return sourSys_; }
     std::int32_t Datum() const { return datum_; }
@@ -106,6 +110,7 @@ public:
     int MyMsgBox(const std::string& prompt, int style, const std::string& title = {}, int helpContext = 0);
 
 private:
+    static std::vector<std::string> PodleCisel(const Index& index);
     void Reset();
     void NastavChybu(int number, int help = 0);
     void PrikazovyRadek();

@@ -9,6 +9,7 @@
 #include "app/ui/PanelPripojeni.h"
 #include "app/ui/PanelVypis.h"
 #include "app/ui/PanelZamery.h"
+#include "app/ui/PrikazyVystupu.h"
 #include "coords/ui/Zm_JTSK.h"
 #include "input/VypisZapisniku.h"
 #include "network/Krizovat.h"
@@ -161,6 +162,7 @@ Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(
     casovacPolozek_.setInterval(500);
     connect(&casovacPolozek_, &QTimer::timeout, this, &Form1::PovolPolozky);
     casovacPolozek_.start();
+    PridejPrikazyVystupu(*this);
 }
 
 void Form1::VytvorZapisnik()
