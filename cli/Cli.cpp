@@ -3,6 +3,7 @@
 #include "common/ui/QtUlozisteNastaveni.h"
 #include "cli/CliPlatforma.h"
 #include "cli/PrikazKonverze.h"
+#include "cli/PrikazTisk.h"
 #include "cli/Prikazy.h"
 
 #include <iostream>
@@ -40,6 +41,10 @@ const std::vector<Prikaz> Prikazy = {
     {"listing", "listing SOUBOR.mer       vypíše seznam měření", PrikazVypisMereni},
     {"groups", "groups SOUBOR.mer        načte, vektorizuje a vypíše skupiny každé oblasti", PrikazSkupiny},
     {"compute", "compute [--csv] SOUBOR.mer  spočte souřadnice bodů a vypíše je", PrikazVypocet},
+    {"print", "print SOUBOR.mer --pdf VÝSTUP.pdf [--sections title,measurements,points,profiles] [--comment TEXT]"
+              "  vytiskne protokol do souboru PDF", PrikazTisk},
+    {"draw", "draw SOUBOR.mer -o VÝSTUP.png|svg|pdf [--view plan|section] [--azimuth A] [--layers ...]"
+             "  nakreslí půdorys nebo řez", PrikazKresli},
     {"convert", "convert to-jtsk ŠÍŘKA DÉLKA | to-geo X Y  převede bod mezi zeměpisnými souřadnicemi a S-JTSK", PrikazKonverze},
 };
 
