@@ -467,7 +467,7 @@ ObrazPolygonu Zobraz::Kresli(const Platno& p, bool ctverec) const
         v.jmeno = "polygon";
         if (barevne) {
             for (int t = 0; t < TridVysek; ++t)
-                v.cary.push_back({BarvaVysky(zmin + (zmax - zmin) * (t + 0.5) / TridVysek, zmin, zmax), 1.5, {}});
+                v.cary.push_back({BarvaVysky(zmin + (zmax - zmin) * (t + 0.5) / TridVysek, zmin, zmax), 1, {}});
         } else {
             v.cary.push_back({BarvaPolygonu, 1, {}});
         }
