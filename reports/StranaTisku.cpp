@@ -3,6 +3,7 @@
 #include "common/Cisla.h"
 #include "common/Platforma.h"
 #include "common/PlochaTisku.h"
+#include "common/Text.h"
 
 #include <algorithm>
 
@@ -79,6 +80,20 @@ void StranaTisku::Obdelnik(double x1, double y1, double x2, double y2, int sirka
     Cara(x2, y1, x2, y2, sirka);
     Cara(x2, y2, x1, y2, sirka);
     Cara(x1, y2, x1, y1, sirka);
+}
+
+std::string ZkratZleva(PlochaTisku& plocha, const std::string& text, double misto)
+{
+    if (plocha.SirkaTextu(text) <= misto)
+        return text;
+    std::size_t od = 0;
+    while (od < text.size()) {
+        od += DelkaZnaku(static_cast<unsigned char>(text[od]));
+        const std::string zbytek = "..." + text.substr(od);
+        if (plocha.SirkaTextu(zbytek) <= misto)
+            return zbytek;
+    }
+    return "...";
 }
 
 Ramec::Ramec(double sirka, double vyska, int pocet)

@@ -62,6 +62,10 @@ struct Ramec {
     int radku;
 };
 
+// The text as it fits `misto` millimetres in the surface's present font: a long file name
+// loses its beginning ("...") rather than run out of its cell, as its end names the file.
+std::string ZkratZleva(PlochaTisku& plocha, const std::string& text, double misto);
+
 // Number texts with the user's marks; none shows a minus sign for a value that rounds to 0.
 // "###0.000": the decimals fixed, no grouping.
 std::string CisloTisku(double value, int decimals, const FormatCisel& f);

@@ -44,21 +44,6 @@ namespace {
 
 constexpr double MmNaBod = 25.4 / 72;
 
-// A long file name loses its beginning rather than run out of its cell: the end names the file.
-std::string ZkratZleva(PlochaTisku& plocha, const std::string& text, double misto)
-{
-    if (plocha.SirkaTextu(text) <= misto)
-        return text;
-    std::size_t od = 0;
-    while (od < text.size()) {
-        od += DelkaZnaku(static_cast<unsigned char>(text[od]));
-        const std::string zbytek = "..." + text.substr(od);
-        if (plocha.SirkaTextu(zbytek) <= misto)
-            return zbytek;
-    }
-    return "...";
-}
-
 // The header strip of the title sheet: two rows of the frame on a grid of eighteenths.
 void HlavickaTitulu(StranaTisku& s, const Ramec& r)
 {

@@ -214,7 +214,8 @@ void ZahlaviProfilu(StranaTisku& s, double k, const PodkladyTisku& d)
     s.Text("TABULKA PROFILŮ", leva, prava, 8 * k, Zarovnani::Vlevo, 0);
     const double nazev = s.Plocha().SirkaTextu("TABULKA PROFILŮ ");
     s.PismoTab(9 * k, true);
-    s.Text(beh.soubor, leva + nazev + 5 * k, prava, 9 * k, Zarovnani::Vpravo, 0);
+    s.Text(ZkratZleva(s.Plocha(), beh.soubor, prava - leva - nazev - 5 * k), leva + nazev + 5 * k, prava, 9 * k,
+           Zarovnani::Vpravo, 0);
     s.Text("Ev. č.: " + (d.nacti ? d.nacti->LokalitaZapisniku().cislo : std::string()), leva, prava, 15 * k,
            Zarovnani::Vlevo, 0);
     s.Text("Datum: " + beh.casovaZnacka, leva, prava, 15 * k, Zarovnani::NaStred, 0);

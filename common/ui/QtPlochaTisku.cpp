@@ -193,9 +193,15 @@ QPageLayout StrankaPdf()
 
 namespace {
 
+QIODevice* Otevreny(QBuffer& buffer)
+{
+    buffer.open(QIODevice::WriteOnly);
+    return &buffer;
+}
+
 // The PDF is made in memory before the surface draws on it.
 struct PametPdf {
-    explicit PametPdf(const QPageLayout& stranka) : buffer(&data), writer((buffer.open(QIODevice::WriteOnly), &buffer))
+    explicit PametPdf(const QPageLayout& stranka) : buffer(&data), writer(Otevreny(buffer))
     {
         writer.setPageLayout(stranka);
         writer.setCreator(QStringLiteral("Lomvira"));

@@ -233,10 +233,12 @@ TEST_F(TiskProtokoluTest, PredVypoctemBezSouradnicAVysek)
 
 TEST_F(TiskProtokoluTest, ZadnyTextNevybihaZeStrany)
 {
-    // Ten-character names and S-JTSK coordinates of seven digits, on A4 and on the smaller A5.
+    // Ten-character names, S-JTSK coordinates of seven digits, a long file name and a long
+    // comment, on A4 and on the smaller A5.
     Nacti("! SOU_SYS = JTSK, C_PDB, NUL_HLADINA = 250\n! LOKALITA = \"Jeskyně pod Velkým Kamenným vrchem\" \"1234-56\"\n"
           "* ABCDEFGHIJ 745000.5 1045000.25 300\n"
           "! AZIMUT = KONTROLA\nABCDEFGHIJ KLMNOPQRST 123.456/V 359.999 179.999 -89.5/Z\n");
+    k.souborZapisniku = "/" + std::string(150, 'd') + "/jeskyně.mer";
     for (const auto& [sirka, vyska] : {std::pair(200.0, 287.0), std::pair(138.0, 200.0)}) {
         ZaznamTisku z(sirka, vyska);
         k.komentarZpravy = std::string(80, 'W');

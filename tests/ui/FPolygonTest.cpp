@@ -133,6 +133,13 @@ TEST_F(FPolygonTest, KolecekTahPravymTlacitkemAKlavesy)
     EXPECT_NEAR(z.pohled.UhelB, PI / 2 + 20 * PI / 180, 1e-9);
     EXPECT_NEAR(z.pohled.UhelA, -PI / 2 + 10 * PI / 180, 1e-9);
 
+    // The middle button pans: 10 pixels to the right move the centre 10 pixels' worth to the left.
+    const double stredU = z.pohled.stredU;
+    Mys(plocha, QEvent::MouseButtonPress, {100, 100}, Qt::MiddleButton, Qt::MiddleButton);
+    Mys(plocha, QEvent::MouseMove, {110, 100}, Qt::NoButton, Qt::MiddleButton);
+    Mys(plocha, QEvent::MouseButtonRelease, {110, 100}, Qt::MiddleButton, Qt::NoButton);
+    EXPECT_NEAR(z.pohled.stredU, stredU - 10 / z.PixeluNaMetrU(p), 1e-9);
+
     QKeyEvent vlevo(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
     QApplication::sendEvent(plocha, &vlevo);
     EXPECT_NEAR(z.pohled.UhelB, PI / 2 + 5 * PI / 180, 1e-9);
