@@ -100,6 +100,8 @@ std::vector<RadekStatistiky> Statistika(const PodkladyTisku& d, const BehTisku& 
         {},
     };
     // Heights and lengths of coordinates that no computation has given would be made up.
+    // Lengths and heights are written as files write them (with "."); the masked values below
+    // take the user's marks.
     RadekStatistiky denivelace{"Denivelace:", ""}, nejvyssi{"Nejvyšší místo:", ""}, nejnizsi{"Nejnižší místo:", ""};
     double delka = 0;
     if (d.spocteno && m.stations.StationCount() > 0) {
@@ -112,16 +114,16 @@ std::vector<RadekStatistiky> Statistika(const PodkladyTisku& d, const BehTisku& 
                 dole = s;
         }
         const StationRecord h = m.stations.GetStation(hore), l = m.stations.GetStation(dole);
-        denivelace.hodnota = CisloTisku(h.Z - l.Z, 3, f) + " m";
-        nejvyssi.hodnota = CisloTisku(h.Z, 3, f) + " m je v bodě " + Orizni(h.Name);
-        nejnizsi.hodnota = CisloTisku(l.Z, 3, f) + " m je v bodě " + Orizni(l.Name);
+        denivelace.hodnota = FormatCislo(h.Z - l.Z, 3) + " m";
+        nejvyssi.hodnota = FormatCislo(h.Z, 3) + " m je v bodě " + Orizni(h.Name);
+        nejnizsi.hodnota = FormatCislo(l.Z, 3) + " m je v bodě " + Orizni(l.Name);
         delka = d.sit.GroupLength3D(0, 0);
     } else {
         for (int k = 1; k <= m.shots.ShotCount(); ++k)
             delka += m.shots.GetShot(k).L;
     }
     radky.insert(radky.end(), {denivelace, nejvyssi, nejnizsi, {}});
-    radky.push_back({"Celková délka polygonu:", CisloTisku(delka, 3, f) + " m"});
+    radky.push_back({"Celková délka polygonu:", FormatCislo(delka, 3) + " m"});
     radky.push_back({});
 
     const Nacti* nacti = d.nacti;

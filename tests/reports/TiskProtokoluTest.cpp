@@ -51,10 +51,10 @@ protected:
         SpustVypocet(k);
         ASSERT_EQ(k.stav.Stav, 3);
     }
-    std::string Tiskni(const CastiTisku& casti, ZaznamTisku& z)
+    std::string Tiskni(const CastiTisku& casti, ZaznamTisku& z, const FormatCisel& format = {})
     {
         k.komentarZpravy = "  Zaměřil Šimon  ";
-        BehTisku beh = BehProtokolu(k, "1.2.2024 - 10:00", FormatCisel{});
+        BehTisku beh = BehProtokolu(k, "1.2.2024 - 10:00", format);
         return TiskniProtokol(z, PodkladyProtokolu(k), beh, casti);
     }
 
@@ -113,7 +113,7 @@ TEST_F(TiskProtokoluTest, TitulniListMistniSoustavy)
 {
     Nacti(Mistni);
     ZaznamTisku z;
-    Tiskni(Titul, z);
+    Tiskni(Titul, z, FormatCisel{',', " "}); // lengths keep their "." whatever the user's marks
     const std::vector<std::pair<std::string, std::string>> ocekavane = {
         {"Počet daných bodů:", "1"},
         {"Počet připojovacích bodů:", "1"},
@@ -160,15 +160,15 @@ TEST_F(TiskProtokoluTest, MeridianovaKonvergenceVTitulnimListu)
     };
     const std::string body = "* P1 745000.5 1045000.25 300\n* P2 745010.5 1045020.25 310\nP1 P2 10 0 0\n";
     const std::vector<Pripad> pripady = {
-        {"! SOU_SYS = JTSK, 1.5/g, BPV\n", {"C=1°21' = 1.5000g", "zadaná hodnotou"}},
-        {"! SOU_SYS = JTSK, C_PDB, VIR_VYROV = SAMOSTATNE\n", {"", "k danému bodu P1:", "(Y=745,000.500; X=1,045,000.250)"}},
-        {"! SOU_SYS = JTSK, C_TDB, VIR_VYROV = SPOLECNE\n", {"", "pro souřadnice:", "(Y=745,005.500; X=1,045,010.250)"}},
+        {"! SOU_SYS = JTSK, 1.5/g, BPV\n", {"C=1°21' = 1,5000g", "zadaná hodnotou"}},
+        {"! SOU_SYS = JTSK, C_PDB, VIR_VYROV = SAMOSTATNE\n", {"", "k danému bodu P1:", "(Y=745 000,500; X=1 045 000,250)"}},
+        {"! SOU_SYS = JTSK, C_TDB, VIR_VYROV = SPOLECNE\n", {"", "pro souřadnice:", "(Y=745 005,500; X=1 045 010,250)"}},
     };
     for (const Pripad& c : pripady) {
         SCOPED_TRACE(c.system);
         Nacti(c.system + body, false);
         ZaznamTisku z;
-        Tiskni(Titul, z);
+        Tiskni(Titul, z, FormatCisel{',', " "});
         EXPECT_EQ(z.Hodnota("Souřadný systém:"), "JTSK");
         const auto* konvergence = z.Najdi("Meridiánová konvergence:");
         ASSERT_NE(konvergence, nullptr);
