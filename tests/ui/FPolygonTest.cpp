@@ -8,6 +8,7 @@
 #include "app/ui/Form1.h"
 #include "app/ui/PlochaPolygonu.h"
 #include "common/ui/QtPlochaTisku.h"
+#include "common/ui/TiskNaTiskarne.h"
 #include "reports/ui/FTisk.h"
 #include "support/FakePlatforma.h"
 #include "ui/UiPomocnik.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QWheelEvent>
 
@@ -232,6 +234,33 @@ TEST_F(FPolygonTest, TiskDoPdfUloziTiskarnuPismaAKomentar)
     for (const char* c : {"chTitList", "chTbPrf"})
         dialog.findChild<QCheckBox*>(c)->setChecked(false);
     EXPECT_FALSE(dialog.findChild<QPushButton*>("BTisk")->isEnabled());
+}
+
+// What another window prints goes through the same printer path: a printer set to a PDF file
+// writes the file whole, and a file that cannot be written is reported with its name.
+TEST(TiskNaTiskarne, TiskarnaDoPdfZapiseCelySouborNeboOhlasiDuvod)
+{
+    DocasnaSlozka slozka;
+    const ObsahTisku obsah = [](PlochaTisku& p) {
+        p.Pismo("Courier New CE", 10, true, true);
+        p.Text("Příliš žluťoučký kůň", true);
+        p.NovaStrana();
+        p.Cara(10, 10, 100, 10, 4);
+        return std::string();
+    };
+    for (const auto& [cesta, chyba] : {std::pair(slozka / "vysledky.pdf", std::string()),
+                                        std::pair(slozka / "chybi/vysledky.pdf", std::string("nelze uložit"))}) {
+        QPrinter tiskarna(QPrinter::HighResolution);
+        tiskarna.setOutputFormat(QPrinter::PdfFormat);
+        tiskarna.setOutputFileName(QString::fromStdString(cesta));
+        const std::string vysledek = TiskniNaTiskarnu(tiskarna, obsah);
+        if (chyba.empty()) {
+            EXPECT_EQ(vysledek, "");
+            EXPECT_EQ(PocetStranPdf(CtiBajty(cesta)), 2);
+        } else {
+            EXPECT_NE(vysledek.find(cesta + " " + chyba), std::string::npos) << vysledek;
+        }
+    }
 }
 
 TEST(NahradniPismo, PismaNastaveniMajiSvouObdobuSCeskymiPismeny)
