@@ -82,6 +82,12 @@ namespace {
 
 constexpr double Nekonecno = std::numeric_limits<double>::infinity();
 
+// From 1 : 10^9 to 10^6 : 1: beyond that a picture would need coordinates no painter takes.
+double Omez(double zoom)
+{
+    return std::clamp(zoom, 1e-9, 1e6);
+}
+
 // The centre of the survey's box, about which the view turns.
 struct Stred3 {
     double X = 0, Y = 0, Z = 0;
@@ -248,7 +254,7 @@ void Zobraz::ZoomNaVse(const Platno& p)
     if (dv > 0)
         zoom = std::min(zoom, vyska / dv);
     if (std::isfinite(zoom) && zoom > 0)
-        pohled.zoom = zoom;
+        pohled.zoom = Omez(zoom);
 }
 
 void Zobraz::ZoomNaObdelnik(double x1, double y1, double x2, double y2, const Platno& p)
@@ -257,7 +263,7 @@ void Zobraz::ZoomNaObdelnik(double x1, double y1, double x2, double y2, const Pl
     if (w < 3 || h < 3)
         return;
     const double u = UzX((x1 + x2) / 2, p), v = VzY((y1 + y2) / 2, p);
-    pohled.zoom *= std::min(p.sirka / w, p.vyska / h);
+    pohled.zoom = Omez(pohled.zoom * std::min(p.sirka / w, p.vyska / h));
     pohled.stredU = u;
     pohled.stredV = v;
 }
@@ -267,7 +273,7 @@ void Zobraz::ZoomKolem(double x, double y, double faktor, const Platno& p)
     if (!(faktor > 0) || !std::isfinite(faktor))
         return;
     const double u = UzX(x, p), v = VzY(y, p);
-    pohled.zoom *= faktor;
+    pohled.zoom = Omez(pohled.zoom * faktor);
     pohled.stredU = u - (x - p.sirka / 2) / PixeluNaMetrU(p);
     pohled.stredV = v + (y - p.vyska / 2) / PixeluNaMetrV(p);
 }
@@ -277,7 +283,7 @@ bool Zobraz::NastavCisloMeritka(const std::string& text)
     const double n = std::fabs(Val(CarkaNaTecku(text)));
     if (n == 0 || !std::isfinite(n))
         return false;
-    pohled.zoom = 1 / n;
+    pohled.zoom = Omez(1 / n);
     return true;
 }
 

@@ -153,7 +153,7 @@ TEST(Zobraz, OtoceniKolemStreduSNaklonemDoDevadesatiStupnu)
 TEST(Zobraz, PoleMeritka)
 {
     for (const auto& [text, n] : std::vector<std::pair<std::string, double>>{
-             {"500", 500}, {"-250", 250}, {"2,5", 2.5}, {" 1000 ", 1000}, {"0", 0}, {"", 0}, {"abc", 0}}) {
+             {"500", 500}, {"-250", 250}, {"2,5", 2.5}, {" 1000 ", 1000}, {"1e300", 1e9}, {"0", 0}, {"", 0}, {"abc", 0}}) {
         Zobraz z;
         EXPECT_EQ(z.NastavCisloMeritka(text), n != 0) << text;
         EXPECT_NEAR(z.pohled.zoom, n != 0 ? 1 / n : 0.001, 1e-15) << text;
@@ -254,8 +254,9 @@ TEST(Zobraz, KorekceObrazovky)
         EXPECT_NEAR(pohled.korekceHori, c.hori, Tol);
         EXPECT_NEAR(pohled.korekceVert, c.vert, Tol);
         EXPECT_EQ(pl.boxes.size(), c.zprava ? 1u : 0u);
-        if (c.zprava)
+        if (c.zprava) {
             EXPECT_EQ(pl.boxes[0].text, "Špatné zadání!");
+        }
         EXPECT_EQ(pl.prompts[0], "Šířka zobrazeného čtverce v milimetrech:");
     }
 }
