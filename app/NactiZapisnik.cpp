@@ -56,6 +56,8 @@ bool PrevedZapisnik(Kontext& k, Nacti& nacti)
             PackFlags(zpusobDelky, m.maZpetnyAzimut ? 1 : 0, jednotkyAzimutu, zpusobSklonu, jednotkySklonu);
         k.seznamMereni.AddListingRecord(a, b, m.delka, m.azimut, m.zpetnyAzimut, m.sklon, flags, odchylka,
                                         deklinace, od, ke);
+        k.seznamMereni.NastavRadekZapisniku(k.seznamMereni.ListingCount(), m.zacatekRadku,
+                                            static_cast<std::int32_t>(m.radek.size()));
     }
     const DBody& dane = nacti.DBody();
     for (std::int32_t i = 1; i <= dane.Count(); ++i) {

@@ -4,6 +4,7 @@
 #include "cli/CliPlatforma.h"
 #include "cli/PrikazExport.h"
 #include "cli/PrikazKonverze.h"
+#include "cli/PrikazTisk.h"
 #include "cli/Prikazy.h"
 
 #include <iostream>
@@ -42,6 +43,10 @@ const std::vector<Prikaz> Prikazy = {
     {"groups", "groups SOUBOR.mer        načte, vektorizuje a vypíše skupiny každé oblasti", PrikazSkupiny},
     {"compute", "compute [--csv] SOUBOR.mer  spočte souřadnice bodů a vypíše je", PrikazVypocet},
     {"export", "export SOUBOR.mer --format FORMÁT -o VÝSTUP  spočte zápisník a zapíše soubor souřadnic, výkres DXF, polygon nebo mapu", PrikazExport},
+    {"print", "print SOUBOR.mer --pdf VÝSTUP.pdf [--sections title,measurements,points,profiles] [--comment TEXT]"
+              "  vytiskne protokol do souboru PDF", PrikazTisk},
+    {"draw", "draw SOUBOR.mer -o VÝSTUP.png|svg|pdf [--view plan|section] [--azimuth A] [--layers ...]"
+             "  nakreslí půdorys nebo řez", PrikazKresli},
     {"convert", "convert to-jtsk ŠÍŘKA DÉLKA | to-geo X Y  převede bod mezi zeměpisnými souřadnicemi a S-JTSK", PrikazKonverze},
 };
 

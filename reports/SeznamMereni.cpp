@@ -58,6 +58,14 @@ KodyMereni RozbalKody(std::int16_t flags)
     return {k[0], k[1] != 0, k[2], k[3], k[4]};
 }
 
+void SeznamMereni::NastavRadekZapisniku(int n, std::int32_t zacatek, std::int32_t delka)
+{
+    if (n < 1 || n > ListingCount())
+        return;
+    zaznamy_[static_cast<std::size_t>(n - 1)].ZacatekRadku = zacatek;
+    zaznamy_[static_cast<std::size_t>(n - 1)].DelkaRadku = delka;
+}
+
 void SeznamMereni::ClearListing()
 {
     zaznamy_.clear();

@@ -32,6 +32,10 @@ struct MeasurementListRecord {
     std::int16_t HasAdjustedDeviations = 0;
     double AdjustedDevDistance = 0, AdjustedDevDirection = 0, AdjustedDevInclination = 0;
     std::array<double, 3> DefaultAccuracies{};
+    // Where the line stands in the loaded notebook text: its 1-based byte index and its
+    // length in bytes (0, 0 when not known).
+    std::int32_t ZacatekRadku = 0;
+    std::int32_t DelkaRadku = 0;
 };
 
 // A measurement in the computation's convention.
@@ -58,6 +62,8 @@ public:
     void AddListingRecord(int from, int to, double distance, double direction, double backDirection,
                           double inclination, std::int16_t flags, double deviation, double declination,
                           const std::string& nameFrom, const std::string& nameTo);
+    // Records where record n's line stands in the notebook text.
+    void NastavRadekZapisniku(int n, std::int32_t zacatek, std::int32_t delka);
     int ListingCount() const { return static_cast<int>(zaznamy_.size()); }
     // A blank record outside 1..count.
     MeasurementListRecord GetListingRecord(int n) const;

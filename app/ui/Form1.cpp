@@ -10,6 +10,7 @@
 #include "app/ui/PanelVypis.h"
 #include "app/ui/PanelZamery.h"
 #include "app/ui/PrikazyVystupu.h"
+#include "app/ui/PrikazyPohledu.h"
 #include "coords/ui/Zm_JTSK.h"
 #include "input/VypisZapisniku.h"
 #include "network/Krizovat.h"
@@ -154,6 +155,7 @@ Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(
     VytvorZapisnik();
     VytvorPanely();
     VytvorMenu();
+    PridejPrikazyPohledu(*this);
     koment_ = new QLabel(statusBar());
     koment_->setObjectName("koment");
     statusBar()->addWidget(koment_, 1);

@@ -7,7 +7,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 #include <iostream>
 #include <memory>
@@ -15,6 +18,10 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Qt's own dialogs (print, print preview, files) speak the user's language.
+    QTranslator prekladQt;
+    if (prekladQt.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&prekladQt);
     std::vector<std::string> args;
     const QStringList qtArgs = QApplication::arguments();
     for (qsizetype i = 1; i < qtArgs.size(); ++i)

@@ -183,4 +183,52 @@ TEST(Cli, ListingOfARealNotebook)
                         "   0.000\xC2\xB0");
 }
 
+// print and draw write files: the protocol's pages, and the picture in the size asked for.
+TEST(Cli, PrintAndDrawWriteTheirFiles)
+{
+    DocasnaSlozka tmp;
+    const fs::path ini = tmp.Cesta() / "nastaveni.ini", mer = tmp.Cesta() / "jeskyne.mer";
+    Zapis(ini, "");
+    Zapis(mer, "# Tisk a kresba: deset bodů k severu.\n* S1 0 0 0\nS1 S2 1 0 0\nS2 S3 1 0 0\nS3 S4 1 0 0\n"
+               "S4 S5 1 0 0\nS5 S6 1 0 0\nS6 S7 1 0 0\nS7 S8 1 0 0\nS8 S9 1 0 0\nS9 S10 1 0 0\n");
+    auto stran = [](const std::string& pdf) {
+        int n = 0;
+        for (std::size_t i = pdf.find("/Type /Page"); i != std::string::npos; i = pdf.find("/Type /Page", i + 1))
+            n += pdf.compare(i, 12, "/Type /Pages") != 0;
+        return n;
+    };
+    struct Tisk {
+        std::vector<std::string> volby;
+        int stran;
+    };
+    // Title sheet, measurements, points, and ten profiles on two pages.
+    for (const Tisk& t : {Tisk{{}, 5}, Tisk{{"--sections", "profiles"}, 2}, Tisk{{"--sections", "title,points"}, 2}}) {
+        std::vector<std::string> args = {"print", mer.string(), "--pdf", (tmp.Cesta() / "p.pdf").string(),
+                                         "--comment", "Zaměřil Šimon"};
+        args.insert(args.end(), t.volby.begin(), t.volby.end());
+        const Beh beh = Spust(tmp, ini, args);
+        EXPECT_EQ(beh.kod, 0) << beh.chyby;
+        EXPECT_EQ(beh.chyby, "");
+        EXPECT_EQ(stran(Cti(tmp.Cesta() / "p.pdf")), t.stran) << t.volby.size();
+    }
+    for (const char* pripona : {"png", "svg", "pdf"}) {
+        const fs::path obraz = tmp.Cesta() / (std::string("o.") + pripona);
+        const Beh beh = Spust(tmp, ini, {"draw", mer.string(), "-o", obraz.string(), "--view", "section",
+                                         "--azimuth", "90", "--layers", "shots,stations,labels,height", "--size", "320x240"});
+        EXPECT_EQ(beh.kod, 0) << beh.chyby;
+        const std::string obsah = Cti(obraz);
+        if (std::string(pripona) == "png") {
+            ASSERT_GT(obsah.size(), 24u);
+            EXPECT_EQ(obsah.substr(0, 4), "\x89PNG");
+            EXPECT_EQ(obsah.substr(16, 8), std::string("\0\0\x01\x40\0\0\0\xF0", 8)); // 320 x 240
+        } else {
+            EXPECT_EQ(obsah.substr(0, 4), std::string(pripona) == "svg" ? "<?xm" : "%PDF");
+        }
+    }
+    // A folder that is not there: the reason, and no success.
+    const Beh beh = Spust(tmp, ini, {"draw", mer.string(), "-o", (tmp.Cesta() / "chybi" / "o.png").string()});
+    EXPECT_EQ(beh.kod, 2);
+    EXPECT_NE(beh.chyby.find("nelze uložit"), std::string::npos) << beh.chyby;
+}
+
 } // namespace
