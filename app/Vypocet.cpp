@@ -34,8 +34,12 @@ public:
 
 private:
     bool Natoceni(int zpusob);
-    bool PredbezneNatoceni(int r, std::vector<DvojiceNatoceni>& dvojice, BodXYZ& stredDanych,
-                           BodXYZ& stredSpoctenych, std::vector<SpoctenePripojeni>& spoctene);
+    bool SkupinaDrziVsechnaPripojeni(int r) const;
+    bool PredbezneNatoceni(int r, std::vector<SpoctenePripojeni>& spoctene);
+    bool PredbeznaSkupina(int r, std::vector<SpoctenePripojeni>& spoctene);
+    bool PredbeznaOblast(int r, std::vector<SpoctenePripojeni>& spoctene);
+    void Dvojice(const std::vector<SpoctenePripojeni>& spoctene, std::vector<DvojiceNatoceni>& dvojice) const;
+    void Rozdily(const std::vector<SpoctenePripojeni>& spoctene, double corr);
     bool Dotaz(int r, double corr);
     bool PevneBody(int r, int g, FixedNodes& pevne);
     bool VyrovnejSit(int r, int g, double corr, const FixedNodes& pevne);
@@ -58,7 +62,10 @@ BodXYZ Vypocet::DanyBodVypoctu(int n) const
 
 bool Vypocet::Chyba(int r, int g, const StavReseni& s)
 {
-    chyba_ = "Výpočet skupiny " + std::to_string(r) + "." + std::to_string(g) + " nelze dokončit: " + s.text;
+    // g = 0: the whole region, solved at once for its rotation.
+    chyba_ = (g < 1 ? "Předběžný výpočet oblasti " + std::to_string(r)
+                    : "Výpočet skupiny " + std::to_string(r) + "." + std::to_string(g))
+             + " nelze dokončit: " + s.text;
     k_.platforma.ZpravaBox(chyba_, MsgBox::OkOnly | MsgBox::Critical);
     return false;
 }
@@ -137,14 +144,34 @@ void Vypocet::PrenesRetezec(int r, int g, double corr, const FixedNodes& pevne)
     }
 }
 
-// Group 1 of the region solved on its first given point alone, without any rotation; one
-// pair per further given point of the group.
-bool Vypocet::PredbezneNatoceni(int r, std::vector<DvojiceNatoceni>& dvojice, BodXYZ& stredDanych,
-                                BodXYZ& stredSpoctenych, std::vector<SpoctenePripojeni>& spoctene)
+// Whether group 1 of the region is a network holding every connection of the region; only
+// then can it alone tell how the region is turned.
+bool Vypocet::SkupinaDrziVsechnaPripojeni(int r) const
+{
+    if (k_.sit.GroupKind(r, 1) != SkupinaSit)
+        return false;
+    int danych = 0;
+    for (int i = 1; i <= k_.sit.GroupRefCount(r, 1); ++i)
+        danych += k_.sit.Get_ZBod_OS(r, 1, i).RefPoint < 0 ? 1 : 0;
+    return danych >= k_.model.connections.RegionConnectionCount(r);
+}
+
+// The region solved on its first given point alone, without any rotation: every
+// connection with the position of its station, the first connection first. Group 1 does
+// it when it holds every connection; otherwise (the first given point at a junction ends
+// group 1 there, say) the whole region is solved at once, so that no given point is
+// left out of the fit.
+bool Vypocet::PredbezneNatoceni(int r, std::vector<SpoctenePripojeni>& spoctene)
 {
     k_.StavovyRadek("Předběžný výpočet pro natočení");
+    spoctene.clear();
+    return SkupinaDrziVsechnaPripojeni(r) ? PredbeznaSkupina(r, spoctene) : PredbeznaOblast(r, spoctene);
+}
+
+bool Vypocet::PredbeznaSkupina(int r, std::vector<SpoctenePripojeni>& spoctene)
+{
     const GroupRef prvni = k_.sit.Get_ZBod_OS(r, 1, 1);
-    if (prvni.RefPoint >= 0 || k_.sit.GroupKind(r, 1) != SkupinaSit)
+    if (prvni.RefPoint >= 0)
         return true;
     const BodXYZ p1 = DanyBodVypoctu(-prvni.RefPoint);
     FixedNodes pevne;
@@ -153,35 +180,84 @@ bool Vypocet::PredbezneNatoceni(int r, std::vector<DvojiceNatoceni>& dvojice, Bo
         return false;
     if (!soustava_.Vyreseno())
         return true; // a group of self-shots alone gives no direction to fit
-    const BodXYZ s1 = *soustava_.GetSolution(prvni.RefPosition);
     const int n = std::min<int>(k_.model.connections.RegionConnectionCount(r), k_.sit.GroupRefCount(r, 1));
     for (int i = 1; i <= n; ++i) {
         const GroupRef ref = k_.sit.Get_ZBod_OS(r, 1, i);
-        if (ref.RefPoint >= 0)
-            continue;
         const auto reseni = soustava_.GetSolution(ref.RefPosition);
-        if (!reseni)
-            continue;
-        const BodXYZ dany = DanyBodVypoctu(-ref.RefPoint);
-        const BodXYZ spocteny = *reseni;
-        stredDanych = {stredDanych.X + dany.X, stredDanych.Y + dany.Y, stredDanych.Z + dany.Z};
-        stredSpoctenych = {stredSpoctenych.X + spocteny.X, stredSpoctenych.Y + spocteny.Y,
-                           stredSpoctenych.Z + spocteny.Z};
-        spoctene.push_back({k_.sit.GetGroupStation(r, 1, ref.RefPosition), -ref.RefPoint, spocteny});
-        if (i == 1)
-            continue;
+        if (ref.RefPoint < 0 && reseni)
+            spoctene.push_back({k_.sit.GetGroupStation(r, 1, ref.RefPosition), -ref.RefPoint, *reseni});
+    }
+    return true;
+}
+
+bool Vypocet::PredbeznaOblast(int r, std::vector<SpoctenePripojeni>& spoctene)
+{
+    const ConnectionTable& pripojeni = k_.model.connections;
+    const ConnectionRecord prvni = pripojeni.GetRegionConnection(r, 1);
+    const BodXYZ p1 = DanyBodVypoctu(prvni.GivenPoint);
+    FixedNodes pevne;
+    pevne.Add(k_.model.regions.StationLocalNumber(prvni.Station), p1.X, p1.Y, p1.Z);
+    // Group 0 is the whole region, its nodes the stations in the region's order.
+    if (!VyrovnejSit(r, 0, 0.0, pevne))
+        return false;
+    if (!soustava_.Vyreseno())
+        return true;
+    for (int i = 1; i <= pripojeni.RegionConnectionCount(r); ++i) {
+        const ConnectionRecord c = pripojeni.GetRegionConnection(r, i);
+        if (const auto reseni = soustava_.GetSolution(k_.model.regions.StationLocalNumber(c.Station)))
+            spoctene.push_back({c.Station, c.GivenPoint, *reseni});
+    }
+    return true;
+}
+
+// One pair per further connection: its given point and its computed position, both taken
+// from those of the first connection.
+void Vypocet::Dvojice(const std::vector<SpoctenePripojeni>& spoctene, std::vector<DvojiceNatoceni>& dvojice) const
+{
+    if (spoctene.empty())
+        return;
+    const BodXYZ p1 = DanyBodVypoctu(spoctene.front().danyBod);
+    const BodXYZ& s1 = spoctene.front().poloha;
+    for (std::size_t i = 1; i < spoctene.size(); ++i) {
+        const BodXYZ dany = DanyBodVypoctu(spoctene[i].danyBod);
+        const BodXYZ& p = spoctene[i].poloha;
         DvojiceNatoceni d;
         d.cilX = dany.X - p1.X;
         d.cilY = dany.Y - p1.Y;
-        PolarniSouradnice(spocteny.X - s1.X, spocteny.Y - s1.Y, d.vaha, d.azimut);
-        dvojice.push_back(d);
+        PolarniSouradnice(p.X - s1.X, p.Y - s1.Y, d.vaha, d.azimut);
+        // A station where the first one lies has no direction; as the first pair it would
+        // set the fit's start value at random.
+        if (d.vaha > 0.0)
+            dvojice.push_back(d);
     }
-    if (!spoctene.empty()) {
-        const double m = static_cast<double>(spoctene.size());
-        stredDanych = {stredDanych.X / m, stredDanych.Y / m, stredDanych.Z / m};
-        stredSpoctenych = {stredSpoctenych.X / m, stredSpoctenych.Y / m, stredSpoctenych.Z / m};
+}
+
+// How far each given point lies from the turned preliminary network, both taken about
+// their centroids.
+void Vypocet::Rozdily(const std::vector<SpoctenePripojeni>& spoctene, double corr)
+{
+    if (spoctene.empty())
+        return;
+    BodXYZ stredDanych, stredSpoctenych;
+    for (const SpoctenePripojeni& sp : spoctene) {
+        const BodXYZ dany = DanyBodVypoctu(sp.danyBod);
+        stredDanych = {stredDanych.X + dany.X, stredDanych.Y + dany.Y, stredDanych.Z + dany.Z};
+        stredSpoctenych = {stredSpoctenych.X + sp.poloha.X, stredSpoctenych.Y + sp.poloha.Y,
+                           stredSpoctenych.Z + sp.poloha.Z};
     }
-    return true;
+    const double m = static_cast<double>(spoctene.size());
+    stredDanych = {stredDanych.X / m, stredDanych.Y / m, stredDanych.Z / m};
+    stredSpoctenych = {stredSpoctenych.X / m, stredSpoctenych.Y / m, stredSpoctenych.Z / m};
+    const double c = std::cos(corr), s = std::sin(corr);
+    for (const SpoctenePripojeni& sp : spoctene) {
+        const BodXYZ& p = sp.poloha;
+        const BodXYZ dany = DanyBodVypoctu(sp.danyBod);
+        const double x = p.X - stredSpoctenych.X, y = p.Y - stredSpoctenych.Y;
+        const BodXYZ otoceny{stredDanych.X + x * c - y * s, stredDanych.Y + x * s + y * c,
+                             stredDanych.Z + p.Z - stredSpoctenych.Z};
+        k_.model.connections.SetConnectionDifferences(sp.stanice, dany.X - otoceny.X, dany.Y - otoceny.Y,
+                                                      dany.Z - otoceny.Z);
+    }
 }
 
 bool Vypocet::Dotaz(int r, double corr)
@@ -201,15 +277,15 @@ bool Vypocet::Natoceni(int zpusob)
 {
     RegionTable& oblasti = k_.model.regions;
     const int pocet = oblasti.RegionCount();
+    std::vector<SpoctenePripojeni> spoctene;
     if (zpusob == NatoceniSpolecne) {
         std::vector<DvojiceNatoceni> vse;
         for (int r = 1; r <= pocet; ++r) {
             if (k_.model.connections.RegionConnectionCount(r) < 2)
                 continue;
-            BodXYZ a, b;
-            std::vector<SpoctenePripojeni> spoctene;
-            if (!PredbezneNatoceni(r, vse, a, b, spoctene))
+            if (!PredbezneNatoceni(r, spoctene))
                 return false;
+            Dvojice(spoctene, vse);
         }
         const double theta = vse.empty() ? 0.0 : RotationFit(vse, k_.platforma);
         for (int r = 1; r <= pocet; ++r)
@@ -218,25 +294,13 @@ bool Vypocet::Natoceni(int zpusob)
     for (int r = 1; r <= pocet; ++r) {
         double corr = zpusob == NatoceniSpolecne ? -oblasti.GetRegionRotation(r) : 0.0;
         if (zpusob == NatoceniSamostatne && k_.model.connections.RegionConnectionCount(r) >= 2) {
-            std::vector<DvojiceNatoceni> dvojice;
-            BodXYZ stredDanych, stredSpoctenych;
-            std::vector<SpoctenePripojeni> spoctene;
-            if (!PredbezneNatoceni(r, dvojice, stredDanych, stredSpoctenych, spoctene))
+            if (!PredbezneNatoceni(r, spoctene))
                 return false;
+            std::vector<DvojiceNatoceni> dvojice;
+            Dvojice(spoctene, dvojice);
             k_.StavovyRadek("Výpočet natočení");
             corr = dvojice.empty() ? 0.0 : RotationFit(dvojice, k_.platforma);
-            // How far each given point lies from the turned preliminary network, both
-            // taken about their centroids.
-            const double c = std::cos(corr), s = std::sin(corr);
-            for (const SpoctenePripojeni& sp : spoctene) {
-                const BodXYZ& p = sp.poloha;
-                const BodXYZ dany = DanyBodVypoctu(sp.danyBod);
-                const double x = p.X - stredSpoctenych.X, y = p.Y - stredSpoctenych.Y;
-                const BodXYZ otoceny{stredDanych.X + x * c - y * s, stredDanych.Y + x * s + y * c,
-                                     stredDanych.Z + p.Z - stredSpoctenych.Z};
-                k_.model.connections.SetConnectionDifferences(sp.stanice, dany.X - otoceny.X, dany.Y - otoceny.Y,
-                                                              dany.Z - otoceny.Z);
-            }
+            Rozdily(spoctene, corr);
         }
         if (zpusob != NatoceniSpolecne)
             oblasti.SetRegionRotation(r, -corr);
