@@ -31,6 +31,8 @@ public:
     explicit Vypocet(Kontext& k) : k_(k), t_(k.nacti->SourSys()) {}
 
     std::string Spust();
+    // The user answered No to the rotation question.
+    bool Odmitnuto() const { return odmitnuto_; }
 
 private:
     bool Natoceni(int zpusob);
@@ -51,6 +53,7 @@ private:
     SourSystTransf t_;
     NormalSystem soustava_;
     std::string chyba_;
+    bool odmitnuto_ = false;
 };
 
 BodXYZ Vypocet::DanyBodVypoctu(int n) const
@@ -260,16 +263,25 @@ void Vypocet::Rozdily(const std::vector<SpoctenePripojeni>& spoctene, double cor
     }
 }
 
+// The rotation in degrees as the question shows it: within (-180, 180] after rounding to
+// the three decimals shown, whatever number of turns the fit went through.
+double UhelOtazky(double corr)
+{
+    const double stupne = std::round(std::remainder(-corr * 180.0 / PI, 360.0) * 1000.0) / 1000.0;
+    return stupne <= -180.0 ? stupne + 360.0 : stupne;
+}
+
 bool Vypocet::Dotaz(int r, double corr)
 {
     if (k_.volby.DOTAZY <= 0)
         return true;
     const std::string text = "Natočení polygonu oblasti " + std::to_string(r) + " ve směru azimutu: "
-                             + FormatCislo(-corr * 180.0 / PI, 3, true) + "\xC2\xB0" + CRLF
+                             + FormatCislo(UhelOtazky(corr), 3, true) + "\xC2\xB0" + CRLF
                              + "Chcete pokračovat ve výpočtu?";
     if (k_.platforma.ZpravaBox(text, MsgBox::YesNo | MsgBox::Question) == MsgBox::Yes)
         return true;
     chyba_ = text;
+    odmitnuto_ = true;
     return false;
 }
 
@@ -401,7 +413,12 @@ std::string SpustVypocet(Kontext& k)
     Vypocet vypocet(k);
     const std::string chyba = vypocet.Spust();
     if (!chyba.empty()) {
-        k.StavovyRadek("");
+        // Declined, the question stays in the status bar on one line; after a failure the
+        // message box has said it all.
+        std::string radek = chyba;
+        if (const auto crlf = radek.find(CRLF); vypocet.Odmitnuto() && crlf != std::string::npos)
+            radek.replace(crlf, 2, " ");
+        k.StavovyRadek(vypocet.Odmitnuto() ? radek : std::string());
         return chyba;
     }
     k.stav.Hotovo |= HotovoVypocteno;
@@ -414,8 +431,16 @@ std::string SpustVypocet(Kontext& k)
     const SourSystTransf t(k.nacti->SourSys());
     SourSystem& system = k.nacti->SourSys();
     if (system.RelativniVysky() == VyskyKBodu) {
-        const StationRecord s = k.model.stations.GetStationByName(system.SrovnavaciBod());
-        system.SrovnavaciRovina(t.KartToGeogr({s.Name, s.X, s.Y, s.Z}).Z);
+        if (const CisloBodu s = k.model.stations.FindStation(system.SrovnavaciBod())) {
+            const StationRecord b = k.model.stations.GetStation(s);
+            system.SrovnavaciRovina(t.KartToGeogr({b.Name, b.X, b.Y, b.Z}).Z);
+        } else {
+            // Heights relative to a station nobody measured would read as relative to 0.
+            k.platforma.ZpravaBox("Srovnávací bod výšek " + system.SrovnavaciBod()
+                                      + " není mezi měřenými body; výšky zůstávají absolutní.",
+                                  MsgBox::OkOnly | MsgBox::Exclamation);
+            system.ZrusSrovnavaciVysku();
+        }
     }
     for (int s = 1; s <= k.model.stations.StationCount(); ++s) {
         const StationRecord p = k.model.stations.GetStation(s);

@@ -2,7 +2,8 @@
 // hand-made networks whose first given point is a junction with given points in other
 // branches, several regions in both modes, and random surveys with given points anywhere
 // and lines in any order. Every station must come back to 0.1 mm and every region turn by
-// exactly the angle its azimuths were read off by.
+// exactly the angle its azimuths were read off by. Also the rotation question and a height
+// reference station that nobody measured.
 #include "app/Kontext.h"
 #include "app/NactiZapisnik.h"
 #include "app/Vypocet.h"
@@ -261,6 +262,59 @@ unsigned PocetPruzkumu()
 }
 
 INSTANTIATE_TEST_SUITE_P(Seminka, NahodnePruzkumy, ::testing::Range(1u, 1u + PocetPruzkumu()));
+
+// --- the question and the height reference ----------------------------------------------
+
+TEST(NatoceniNaDaneBody, OtazkaUkazujeUhelVRozsahuPulkruhu)
+{
+    const struct {
+        double posun;
+        const char* uhel;
+    } pripady[] = {{3, "-3.000"}, {-170.003, "+170.003"}, {170.003, "-170.003"}, {-180, "+180.000"}};
+    for (const auto& c : pripady) {
+        const Pruzkum p = Sestav({Priklad}, "A B", {c.posun});
+        test::FakePlatforma platforma;
+        PametoveNastaveni nastaveni;
+        Kontext k{platforma, nastaveni};
+        k.volby.DOTAZY = 1;
+        NactiZapisnik(k, Zapisnik(p, "SAMOSTATNE"));
+        Vectorize(k);
+        platforma.answers = {MsgBox::No};
+        const std::string otazka = std::string("Natočení polygonu oblasti 1 ve směru azimutu: ") + c.uhel + "°";
+        EXPECT_EQ(SpustVypocet(k), otazka + "\r\nChcete pokračovat ve výpočtu?");
+        // Declined, the question stays in the status bar.
+        EXPECT_EQ(platforma.status.back(), otazka + " Chcete pokračovat ve výpočtu?");
+        EXPECT_EQ(k.stav.Stav, 2);
+    }
+}
+
+TEST(NatoceniNaDaneBody, SrovnavaciBodVysek)
+{
+    const struct {
+        const char* bod;
+        int druh;
+        double rovina;
+        std::vector<std::string> zpravy;
+    } pripady[] = {
+        {"B", VyskyKBodu, 5.0, {}},
+        {"X9", VyskyVlastni, 0.0, {"Srovnávací bod výšek X9 není mezi měřenými body; výšky zůstávají absolutní."}},
+    };
+    for (const auto& c : pripady) {
+        test::FakePlatforma platforma;
+        PametoveNastaveni nastaveni;
+        Kontext k{platforma, nastaveni};
+        NactiZapisnik(k, std::string("! SOU_SYS = 90, NUL_BOD = ") + c.bod + "\r\n* A 0 0 10\r\nA B 10 0 -30\r\n");
+        Vectorize(k);
+        platforma.boxes.clear();
+        ASSERT_EQ(SpustVypocet(k), "");
+        std::vector<std::string> zpravy;
+        for (const auto& b : platforma.boxes)
+            zpravy.push_back(b.text);
+        EXPECT_EQ(zpravy, c.zpravy);
+        EXPECT_EQ(k.nacti->SourSys().RelativniVysky(), c.druh);
+        EXPECT_NEAR(k.nacti->SourSys().SrovnavaciRovina(), c.rovina, 1e-9);
+    }
+}
 
 } // namespace
 } // namespace lomvira
