@@ -31,11 +31,17 @@ public:
     explicit Vypocet(Kontext& k) : k_(k), t_(k.nacti->SourSys()) {}
 
     std::string Spust();
+    // The user answered No to the rotation question.
+    bool Odmitnuto() const { return odmitnuto_; }
 
 private:
     bool Natoceni(int zpusob);
-    bool PredbezneNatoceni(int r, std::vector<DvojiceNatoceni>& dvojice, BodXYZ& stredDanych,
-                           BodXYZ& stredSpoctenych, std::vector<SpoctenePripojeni>& spoctene);
+    bool SkupinaDrziVsechnaPripojeni(int r) const;
+    bool PredbezneNatoceni(int r, std::vector<SpoctenePripojeni>& spoctene);
+    bool PredbeznaSkupina(int r, std::vector<SpoctenePripojeni>& spoctene);
+    bool PredbeznaOblast(int r, std::vector<SpoctenePripojeni>& spoctene);
+    void Dvojice(const std::vector<SpoctenePripojeni>& spoctene, std::vector<DvojiceNatoceni>& dvojice) const;
+    void Rozdily(const std::vector<SpoctenePripojeni>& spoctene, double corr);
     bool Dotaz(int r, double corr);
     bool PevneBody(int r, int g, FixedNodes& pevne);
     bool VyrovnejSit(int r, int g, double corr, const FixedNodes& pevne);
@@ -47,6 +53,7 @@ private:
     SourSystTransf t_;
     NormalSystem soustava_;
     std::string chyba_;
+    bool odmitnuto_ = false;
 };
 
 BodXYZ Vypocet::DanyBodVypoctu(int n) const
@@ -58,7 +65,10 @@ BodXYZ Vypocet::DanyBodVypoctu(int n) const
 
 bool Vypocet::Chyba(int r, int g, const StavReseni& s)
 {
-    chyba_ = "Výpočet skupiny " + std::to_string(r) + "." + std::to_string(g) + " nelze dokončit: " + s.text;
+    // g = 0: the whole region, solved at once for its rotation.
+    chyba_ = (g < 1 ? "Předběžný výpočet oblasti " + std::to_string(r)
+                    : "Výpočet skupiny " + std::to_string(r) + "." + std::to_string(g))
+             + " nelze dokončit: " + s.text;
     k_.platforma.ZpravaBox(chyba_, MsgBox::OkOnly | MsgBox::Critical);
     return false;
 }
@@ -137,14 +147,34 @@ void Vypocet::PrenesRetezec(int r, int g, double corr, const FixedNodes& pevne)
     }
 }
 
-// Group 1 of the region solved on its first given point alone, without any rotation; one
-// pair per further given point of the group.
-bool Vypocet::PredbezneNatoceni(int r, std::vector<DvojiceNatoceni>& dvojice, BodXYZ& stredDanych,
-                                BodXYZ& stredSpoctenych, std::vector<SpoctenePripojeni>& spoctene)
+// Whether group 1 of the region is a network holding every connection of the region; only
+// then can it alone tell how the region is turned.
+bool Vypocet::SkupinaDrziVsechnaPripojeni(int r) const
+{
+    if (k_.sit.GroupKind(r, 1) != SkupinaSit)
+        return false;
+    int danych = 0;
+    for (int i = 1; i <= k_.sit.GroupRefCount(r, 1); ++i)
+        danych += k_.sit.Get_ZBod_OS(r, 1, i).RefPoint < 0 ? 1 : 0;
+    return danych >= k_.model.connections.RegionConnectionCount(r);
+}
+
+// The region solved on its first given point alone, without any rotation: every
+// connection with the position of its station, the first connection first. Group 1 does
+// it when it holds every connection; otherwise (the first given point at a junction ends
+// group 1 there, say) the whole region is solved at once, so that no given point is
+// left out of the fit.
+bool Vypocet::PredbezneNatoceni(int r, std::vector<SpoctenePripojeni>& spoctene)
 {
     k_.StavovyRadek("Předběžný výpočet pro natočení");
+    spoctene.clear();
+    return SkupinaDrziVsechnaPripojeni(r) ? PredbeznaSkupina(r, spoctene) : PredbeznaOblast(r, spoctene);
+}
+
+bool Vypocet::PredbeznaSkupina(int r, std::vector<SpoctenePripojeni>& spoctene)
+{
     const GroupRef prvni = k_.sit.Get_ZBod_OS(r, 1, 1);
-    if (prvni.RefPoint >= 0 || k_.sit.GroupKind(r, 1) != SkupinaSit)
+    if (prvni.RefPoint >= 0)
         return true;
     const BodXYZ p1 = DanyBodVypoctu(-prvni.RefPoint);
     FixedNodes pevne;
@@ -153,35 +183,92 @@ bool Vypocet::PredbezneNatoceni(int r, std::vector<DvojiceNatoceni>& dvojice, Bo
         return false;
     if (!soustava_.Vyreseno())
         return true; // a group of self-shots alone gives no direction to fit
-    const BodXYZ s1 = *soustava_.GetSolution(prvni.RefPosition);
     const int n = std::min<int>(k_.model.connections.RegionConnectionCount(r), k_.sit.GroupRefCount(r, 1));
     for (int i = 1; i <= n; ++i) {
         const GroupRef ref = k_.sit.Get_ZBod_OS(r, 1, i);
-        if (ref.RefPoint >= 0)
-            continue;
         const auto reseni = soustava_.GetSolution(ref.RefPosition);
-        if (!reseni)
-            continue;
-        const BodXYZ dany = DanyBodVypoctu(-ref.RefPoint);
-        const BodXYZ spocteny = *reseni;
-        stredDanych = {stredDanych.X + dany.X, stredDanych.Y + dany.Y, stredDanych.Z + dany.Z};
-        stredSpoctenych = {stredSpoctenych.X + spocteny.X, stredSpoctenych.Y + spocteny.Y,
-                           stredSpoctenych.Z + spocteny.Z};
-        spoctene.push_back({k_.sit.GetGroupStation(r, 1, ref.RefPosition), -ref.RefPoint, spocteny});
-        if (i == 1)
-            continue;
+        if (ref.RefPoint < 0 && reseni)
+            spoctene.push_back({k_.sit.GetGroupStation(r, 1, ref.RefPosition), -ref.RefPoint, *reseni});
+    }
+    return true;
+}
+
+bool Vypocet::PredbeznaOblast(int r, std::vector<SpoctenePripojeni>& spoctene)
+{
+    const ConnectionTable& pripojeni = k_.model.connections;
+    const ConnectionRecord prvni = pripojeni.GetRegionConnection(r, 1);
+    const BodXYZ p1 = DanyBodVypoctu(prvni.GivenPoint);
+    FixedNodes pevne;
+    pevne.Add(k_.model.regions.StationLocalNumber(prvni.Station), p1.X, p1.Y, p1.Z);
+    // Group 0 is the whole region, its nodes the stations in the region's order.
+    if (!VyrovnejSit(r, 0, 0.0, pevne))
+        return false;
+    if (!soustava_.Vyreseno())
+        return true;
+    for (int i = 1; i <= pripojeni.RegionConnectionCount(r); ++i) {
+        const ConnectionRecord c = pripojeni.GetRegionConnection(r, i);
+        if (const auto reseni = soustava_.GetSolution(k_.model.regions.StationLocalNumber(c.Station)))
+            spoctene.push_back({c.Station, c.GivenPoint, *reseni});
+    }
+    return true;
+}
+
+// One pair per further connection: its given point and its computed position, both taken
+// from those of the first connection.
+void Vypocet::Dvojice(const std::vector<SpoctenePripojeni>& spoctene, std::vector<DvojiceNatoceni>& dvojice) const
+{
+    if (spoctene.empty())
+        return;
+    const BodXYZ p1 = DanyBodVypoctu(spoctene.front().danyBod);
+    const BodXYZ& s1 = spoctene.front().poloha;
+    for (std::size_t i = 1; i < spoctene.size(); ++i) {
+        const BodXYZ dany = DanyBodVypoctu(spoctene[i].danyBod);
+        const BodXYZ& p = spoctene[i].poloha;
         DvojiceNatoceni d;
         d.cilX = dany.X - p1.X;
         d.cilY = dany.Y - p1.Y;
-        PolarniSouradnice(spocteny.X - s1.X, spocteny.Y - s1.Y, d.vaha, d.azimut);
-        dvojice.push_back(d);
+        PolarniSouradnice(p.X - s1.X, p.Y - s1.Y, d.vaha, d.azimut);
+        // A station where the first one lies has no direction; as the first pair it would
+        // set the fit's start value at random.
+        if (d.vaha > 0.0)
+            dvojice.push_back(d);
     }
-    if (!spoctene.empty()) {
-        const double m = static_cast<double>(spoctene.size());
-        stredDanych = {stredDanych.X / m, stredDanych.Y / m, stredDanych.Z / m};
-        stredSpoctenych = {stredSpoctenych.X / m, stredSpoctenych.Y / m, stredSpoctenych.Z / m};
+}
+
+// How far each given point lies from the turned preliminary network, both taken about
+// their centroids.
+void Vypocet::Rozdily(const std::vector<SpoctenePripojeni>& spoctene, double corr)
+{
+    if (spoctene.empty())
+        return;
+    BodXYZ stredDanych, stredSpoctenych;
+    for (const SpoctenePripojeni& sp : spoctene) {
+        const BodXYZ dany = DanyBodVypoctu(sp.danyBod);
+        stredDanych = {stredDanych.X + dany.X, stredDanych.Y + dany.Y, stredDanych.Z + dany.Z};
+        stredSpoctenych = {stredSpoctenych.X + sp.poloha.X, stredSpoctenych.Y + sp.poloha.Y,
+                           stredSpoctenych.Z + sp.poloha.Z};
     }
-    return true;
+    const double m = static_cast<double>(spoctene.size());
+    stredDanych = {stredDanych.X / m, stredDanych.Y / m, stredDanych.Z / m};
+    stredSpoctenych = {stredSpoctenych.X / m, stredSpoctenych.Y / m, stredSpoctenych.Z / m};
+    const double c = std::cos(corr), s = std::sin(corr);
+    for (const SpoctenePripojeni& sp : spoctene) {
+        const BodXYZ& p = sp.poloha;
+        const BodXYZ dany = DanyBodVypoctu(sp.danyBod);
+        const double x = p.X - stredSpoctenych.X, y = p.Y - stredSpoctenych.Y;
+        const BodXYZ otoceny{stredDanych.X + x * c - y * s, stredDanych.Y + x * s + y * c,
+                             stredDanych.Z + p.Z - stredSpoctenych.Z};
+        k_.model.connections.SetConnectionDifferences(sp.stanice, dany.X - otoceny.X, dany.Y - otoceny.Y,
+                                                      dany.Z - otoceny.Z);
+    }
+}
+
+// The rotation in degrees as the question shows it: within (-180, 180] after rounding to
+// the three decimals shown, whatever number of turns the fit went through.
+double UhelOtazky(double corr)
+{
+    const double stupne = std::round(std::remainder(-corr * 180.0 / PI, 360.0) * 1000.0) / 1000.0;
+    return stupne <= -180.0 ? stupne + 360.0 : stupne;
 }
 
 bool Vypocet::Dotaz(int r, double corr)
@@ -189,11 +276,12 @@ bool Vypocet::Dotaz(int r, double corr)
     if (k_.volby.DOTAZY <= 0)
         return true;
     const std::string text = "Natočení polygonu oblasti " + std::to_string(r) + " ve směru azimutu: "
-                             + FormatCislo(-corr * 180.0 / PI, 3, true) + "\xC2\xB0" + CRLF
+                             + FormatCislo(UhelOtazky(corr), 3, true) + "\xC2\xB0" + CRLF
                              + "Chcete pokračovat ve výpočtu?";
     if (k_.platforma.ZpravaBox(text, MsgBox::YesNo | MsgBox::Question) == MsgBox::Yes)
         return true;
     chyba_ = text;
+    odmitnuto_ = true;
     return false;
 }
 
@@ -201,15 +289,15 @@ bool Vypocet::Natoceni(int zpusob)
 {
     RegionTable& oblasti = k_.model.regions;
     const int pocet = oblasti.RegionCount();
+    std::vector<SpoctenePripojeni> spoctene;
     if (zpusob == NatoceniSpolecne) {
         std::vector<DvojiceNatoceni> vse;
         for (int r = 1; r <= pocet; ++r) {
             if (k_.model.connections.RegionConnectionCount(r) < 2)
                 continue;
-            BodXYZ a, b;
-            std::vector<SpoctenePripojeni> spoctene;
-            if (!PredbezneNatoceni(r, vse, a, b, spoctene))
+            if (!PredbezneNatoceni(r, spoctene))
                 return false;
+            Dvojice(spoctene, vse);
         }
         const double theta = vse.empty() ? 0.0 : RotationFit(vse, k_.platforma);
         for (int r = 1; r <= pocet; ++r)
@@ -218,25 +306,13 @@ bool Vypocet::Natoceni(int zpusob)
     for (int r = 1; r <= pocet; ++r) {
         double corr = zpusob == NatoceniSpolecne ? -oblasti.GetRegionRotation(r) : 0.0;
         if (zpusob == NatoceniSamostatne && k_.model.connections.RegionConnectionCount(r) >= 2) {
-            std::vector<DvojiceNatoceni> dvojice;
-            BodXYZ stredDanych, stredSpoctenych;
-            std::vector<SpoctenePripojeni> spoctene;
-            if (!PredbezneNatoceni(r, dvojice, stredDanych, stredSpoctenych, spoctene))
+            if (!PredbezneNatoceni(r, spoctene))
                 return false;
+            std::vector<DvojiceNatoceni> dvojice;
+            Dvojice(spoctene, dvojice);
             k_.StavovyRadek("Výpočet natočení");
             corr = dvojice.empty() ? 0.0 : RotationFit(dvojice, k_.platforma);
-            // How far each given point lies from the turned preliminary network, both
-            // taken about their centroids.
-            const double c = std::cos(corr), s = std::sin(corr);
-            for (const SpoctenePripojeni& sp : spoctene) {
-                const BodXYZ& p = sp.poloha;
-                const BodXYZ dany = DanyBodVypoctu(sp.danyBod);
-                const double x = p.X - stredSpoctenych.X, y = p.Y - stredSpoctenych.Y;
-                const BodXYZ otoceny{stredDanych.X + x * c - y * s, stredDanych.Y + x * s + y * c,
-                                     stredDanych.Z + p.Z - stredSpoctenych.Z};
-                k_.model.connections.SetConnectionDifferences(sp.stanice, dany.X - otoceny.X, dany.Y - otoceny.Y,
-                                                              dany.Z - otoceny.Z);
-            }
+            Rozdily(spoctene, corr);
         }
         if (zpusob != NatoceniSpolecne)
             oblasti.SetRegionRotation(r, -corr);
@@ -337,7 +413,12 @@ std::string SpustVypocet(Kontext& k)
     Vypocet vypocet(k);
     const std::string chyba = vypocet.Spust();
     if (!chyba.empty()) {
-        k.StavovyRadek("");
+        // Declined, the question stays in the status bar on one line; after a failure the
+        // message box has said it all.
+        std::string radek = chyba;
+        if (const auto crlf = radek.find(CRLF); vypocet.Odmitnuto() && crlf != std::string::npos)
+            radek.replace(crlf, 2, " ");
+        k.StavovyRadek(vypocet.Odmitnuto() ? radek : std::string());
         return chyba;
     }
     k.stav.Hotovo |= HotovoVypocteno;
@@ -350,8 +431,16 @@ std::string SpustVypocet(Kontext& k)
     const SourSystTransf t(k.nacti->SourSys());
     SourSystem& system = k.nacti->SourSys();
     if (system.RelativniVysky() == VyskyKBodu) {
-        const StationRecord s = k.model.stations.GetStationByName(system.SrovnavaciBod());
-        system.SrovnavaciRovina(t.KartToGeogr({s.Name, s.X, s.Y, s.Z}).Z);
+        if (const CisloBodu s = k.model.stations.FindStation(system.SrovnavaciBod())) {
+            const StationRecord b = k.model.stations.GetStation(s);
+            system.SrovnavaciRovina(t.KartToGeogr({b.Name, b.X, b.Y, b.Z}).Z);
+        } else {
+            // Heights relative to a station nobody measured would read as relative to 0.
+            k.platforma.ZpravaBox("Srovnávací bod výšek " + system.SrovnavaciBod()
+                                      + " není mezi měřenými body; výšky zůstávají absolutní.",
+                                  MsgBox::OkOnly | MsgBox::Exclamation);
+            system.ZrusSrovnavaciVysku();
+        }
     }
     for (int s = 1; s <= k.model.stations.StationCount(); ++s) {
         const StationRecord p = k.model.stations.GetStation(s);

@@ -42,6 +42,8 @@ public:
     std::string SrovnavaciBod() const { return reference_.druh == VyskyKBodu ? reference_.bod : std::string(); }
     double SrovnavaciRovina() const;
     void SrovnavaciRovina(double height);
+    // Drops the height reference: heights are absolute from then on.
+    void ZrusSrovnavaciVysku() { reference_ = {}; }
 
 private:
     bool definovan_ = false;

@@ -300,11 +300,19 @@ void Nacti::PrikazVerUh()
 
 void Nacti::PrikazVypPom()
 {
+    // Each read forgets the range of the one before, so the three are collected.
     const double delka = vstup_.GetHodnota();
+    bool mimoRozsah = vstup_.CisloMimoRozsah();
     const double kompas = vstup_.GetHodnota();
+    mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
     const std::string pismenaKompasu = vstup_.Parametr();
     const double sklon = vstup_.GetHodnota();
+    mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
     const std::string pismenaSklonu = vstup_.Parametr();
+    if (mimoRozsah) {
+        NastavChybu(ChybaHodnoty);
+        return;
+    }
     meridla_->ZastaralePresnosti(delka, kompas, pismenaKompasu, sklon, pismenaSklonu, datum_);
     MyMsgBox("Výpočtový poměr je lepší zadávat jako součást měřidla.", MsgBox::Information);
 }
@@ -364,10 +372,11 @@ void Nacti::PrikazDeklinace()
     double prirustek = 0;
     std::string pismenaPrirustku;
     if (vstup_.CoNasleduje() == Trida::Cislo) {
+        // A written date of 0 or below says the date is unknown; one beyond the 32-bit date
+        // is no date at all.
         const double d = std::round(vstup_.GetCislo());
-        mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
-        if (d >= 1 && d <= std::numeric_limits<std::int32_t>::max())
-            datum = static_cast<std::int32_t>(d);
+        mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah() || d > std::numeric_limits<std::int32_t>::max();
+        datum = d >= 1 && !mimoRozsah ? static_cast<std::int32_t>(d) : 0;
         if (vstup_.CoNasleduje() == Trida::Cislo) {
             prirustek = vstup_.GetHodnota();
             pismenaPrirustku = vstup_.Parametr();

@@ -308,10 +308,6 @@ TEST_F(NactiTest, ErrorsAndTheirLines)
         OcekavejChybu(c.text, c.chyba, c.radek, c.help);
         EXPECT_EQ(n->MereniCount(), c.zaznamu) << c.text;
     }
-    // A huge number that an earlier command let through does not taint the next command.
-    Parsuj("! VYP_POM = 1, 1, 1e999\n! SOU_SYS = JTSK, C_PDB\n");
-    EXPECT_FALSE(n->IsError()) << n->Error();
-    EXPECT_EQ(n->SourSys().Typ(), 2);
 }
 
 // --- instrument definitions and selections ------------------------------------------------

@@ -28,6 +28,15 @@ void Mereni(const BodPravdy& a, const BodPravdy& b, double& d, double& az, doubl
 
 } // namespace
 
+std::string RadekZamery(const BodPravdy& a, const BodPravdy& b, double posunAzimutu, int desetinnych)
+{
+    double d, az, inc;
+    Mereni(a, b, d, az, inc);
+    return a.name + " " + b.name + " " + FormatCislo(d, desetinnych) + " "
+           + FormatCislo(NormalizeAngle((az + posunAzimutu) / 180.0 * PI) * 180.0 / PI, desetinnych) + " "
+           + FormatCislo(inc, desetinnych) + "\r\n";
+}
+
 GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& v)
 {
     std::mt19937 rng(v.seed);
@@ -38,10 +47,7 @@ GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& v)
 
     std::string lines;
     auto shot = [&](int from, int to) {
-        double d, az, inc;
-        Mereni(g.stanice[from], g.stanice[to], d, az, inc);
-        lines += g.stanice[from].name + " " + g.stanice[to].name + " " + FormatCislo(d, v.desetinnych) + " "
-                 + FormatCislo(NormalizeAngle((az + v.posunAzimutu) / 180.0 * PI) * 180.0 / PI, v.desetinnych) + " " + FormatCislo(inc, v.desetinnych) + "\r\n";
+        lines += RadekZamery(g.stanice[from], g.stanice[to], v.posunAzimutu, v.desetinnych);
         ++g.pocetZamer;
     };
 

@@ -39,4 +39,8 @@ struct VolbyGeneratoru {
 
 GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& volby);
 
+// The measurement line (CR LF ended) of the shot a -> b as exact data, with `posunAzimutu`
+// degrees added to its azimuth.
+std::string RadekZamery(const BodPravdy& a, const BodPravdy& b, double posunAzimutu, int desetinnych = 9);
+
 } // namespace lomvira::test
