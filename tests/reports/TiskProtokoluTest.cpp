@@ -177,9 +177,11 @@ TEST_F(TiskProtokoluTest, MeridianovaKonvergenceVTitulnimListu)
             if (t.x == 95 && t.y > konvergence->y - 0.01 && t.y < z.Najdi("Korekce natočení:")->y)
                 radky.push_back(t.text);
         ASSERT_EQ(radky.size(), c.radky.size());
-        for (std::size_t i = 0; i < radky.size(); ++i)
-            if (!c.radky[i].empty())
+        for (std::size_t i = 0; i < radky.size(); ++i) {
+            if (!c.radky[i].empty()) {
                 EXPECT_EQ(radky[i], c.radky[i]) << i;
+            }
+        }
     }
     EXPECT_EQ(k.nacti->SourSys().ZpusobVyrovnani(), 1);
     ZaznamTisku z;
