@@ -3,7 +3,7 @@
 # fixed-pitch font included: the offscreen window tests check the listing font).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libutf8proc-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
           fonts-dejavu-core)
 missing=()
