@@ -255,15 +255,16 @@ TEST_F(NactiTest, ErrorsAndTheirLines)
         {"! KOMPAS = ( K )\n! KOMPAS = L, 2\n", 52, 2},
         {"! KOMPAS =\n", 51, 1},
         {"! SKLONOMER = , 5\n", 51, 1},
-        // A definition is read as a whole block, so its error is on the block's last line.
+        // An error inside a definition block is on the block's line that holds it: the
+        // name's line, the faulty property's line, the last line when the name is missing.
         {"! SKLONOMER = (\n\n  )\n", 51, 3},
         {"! DELKOMER = ( P )\n! DELKOMER = ( P )\n", 53, 2},
-        {"! SKLONOMER = ( S )\n! SKLONOMER = ( S\n! PRE = 1\n)\n", 53, 4},
+        {"! SKLONOMER = ( S )\n! SKLONOMER = ( S\n! PRE = 1\n)\n", 53, 2},
         {"! DELKOMER = ( P\n  PRE = 1 )\n", 43, 2},
-        {"! DELKOMER = ( P\n! ODCH = 1\n)\n", 43, 3},
-        {"! KOMPAS = ( K\n! ZPU = SIK\n)\n", 43, 3},
-        {"! KOMPAS = ( K )\n! KOMPAS = ( K\n! JED = G\n)\n", 43, 4}, // a repeated compass takes ODCH only
-        {"! DELKOMER = ( P\n! PRE 1\n)\n", 2, 3},
+        {"! DELKOMER = ( P\n! ODCH = 1\n)\n", 43, 2},
+        {"! KOMPAS = ( K\n! ZPU = SIK\n)\n", 43, 2},
+        {"! KOMPAS = ( K )\n! KOMPAS = ( K\n! JED = G\n)\n", 43, 3}, // a repeated compass takes ODCH only
+        {"! DELKOMER = ( P\n! PRE 1\n)\n", 2, 2},
         {"! DELKOMER = ) P\n", 811, 1},
         {"! KOMPAS = ) K\n", 911, 1},
         {"! SKLONOMER = ) S\n", 1011, 1},
