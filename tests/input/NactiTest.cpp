@@ -626,5 +626,28 @@ TEST_F(NactiTest, ListingSectionsAfterTheInstrumentsComeInOrder)
     EXPECT_NE(radek.find("\tD=2"), std::string::npos) << radek;
 }
 
+// Declinations and deviations up to a full turn are taken, beyond it they are error 8 on
+// their line, wherever the compass's unit is given; a declination date must be a real day.
+TEST_F(NactiTest, DeclinationsDeviationsAndDatesBeyondTheirRange)
+{
+    const std::tuple<std::string, int, int> pripady[] = {
+        {"! DEKLINACE = 4.2, 20240229\n! DEKLINACE = -360\n! DEKLINACE = 400/G\n! DEKLINACE = 6.28/R\n", 0, 0},
+        {"! DEKLINACE = 4.2, 20230229\n", ChybaDatumu, 1},
+        {"! DEKLINACE = -360.01\n", ChybaHodnoty, 1},
+        {"! DEKLINACE = 6.29/R\n", ChybaHodnoty, 1},
+        {"! KOMPAS = ( K\n! ODCH = 390\n! JED = GRADY\n)\n! KOMPAS = K, 400\n", 0, 0},
+        {"! KOMPAS = ( K\n! ODCH = 401\n! JED = GRADY\n)\n", ChybaHodnoty, 2},
+        {"! KOMPAS = ( K )\n! KOMPAS = ( K\n! ODCH = -361\n)\n", ChybaHodnoty, 3},
+        {"! KOMPAS = ( K )\n! KOMPAS = K, 361\n", ChybaHodnoty, 2},
+    };
+    for (const auto& [text, chyba, radek] : pripady) {
+        Parsuj(text);
+        if (chyba == 0)
+            EXPECT_EQ(n->Error(), 0) << text;
+        else
+            OcekavejChybu(text, chyba, radek);
+    }
+}
+
 } // namespace
 } // namespace lomvira
