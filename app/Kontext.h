@@ -33,6 +33,8 @@ struct Kontext {
     Krizovat sit{model, platforma};
     // The parser of the last load, kept for the listings, outputs and dialogs.
     std::unique_ptr<Nacti> nacti;
+    // The parser's error number of the last load; 0 when it succeeded, ChybaMimoZapisnik
+    // when it failed for another reason (memory).
     int posledniChybaNacteni = 0;
     SeznamMereni seznamMereni;
     // Every station name of the last load, in natural order.
@@ -52,10 +54,15 @@ struct Kontext {
     ZdrojBodu Body() const { return {model, Soustava(), razeniBodu, stav.Stav == 3}; }
 };
 
-// Vectorises the survey of the context (see the network's Vectorize).
-inline void Vectorize(Kontext& k)
-{
-    Vectorize(k.model, k.sit, k.stav, k.platforma, k.volby.DOTAZY);
-}
+inline constexpr int ChybaMimoZapisnik = -1;
+
+// Vectorises the survey of the context (see the network's Vectorize). Running out of
+// memory is told and leaves the survey loaded but not vectorised.
+void Vectorize(Kontext& k);
+
+// A phase that ran out of memory, at its boundary: the stage falls back to `stav` (the
+// phases after it undone), the status line is cleared and the user told, as for any
+// failed phase.
+void NedostatekPameti(Kontext& k, const std::string& zprava, std::int16_t stav);
 
 } // namespace lomvira

@@ -7,6 +7,9 @@
 #include "input/Nacti.h"
 #include "network/Krizovat.h"
 
+#include <new>
+#include <stdexcept>
+
 namespace lomvira {
 
 std::string TitulekSouboru(const std::string& path)
@@ -14,6 +17,21 @@ std::string TitulekSouboru(const std::string& path)
     const auto slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
+
+namespace {
+
+// The notebook error of a measurement the shot table refused, by the table's reason.
+int ChybaOdmitnuteZamery(OdmitnutiZamery duvod)
+{
+    switch (duvod) {
+    case OdmitnutiZamery::NeplatnyBod: return ChybaPoctuBodu;
+    case OdmitnutiZamery::PrilisMnohoZamer: return ChybaPoctuZamer;
+    case OdmitnutiZamery::PrilisMnohoMereni: return ChybaPoctuMereni;
+    default: return ChybaHodnoty;
+    }
+}
+
+} // namespace
 
 bool PrevedZapisnik(Kontext& k, Nacti& nacti)
 {
@@ -40,10 +58,11 @@ bool PrevedZapisnik(Kontext& k, Nacti& nacti)
         const double deklinace = m.deklinace ? m.deklinace->Hodnota : 0.0;
         const double odchylka = m.kompas.Platny() ? m.kompas.HodnotaOdchylky() : 0.0;
         const double smer = PI / 2 - (m.stredniAzimut + deklinace + odchylka);
+        OdmitnutiZamery duvod = OdmitnutiZamery::Zadne;
         const int shot = model.shots.AddShot(a, b, m.sikmaDelka, smer, m.sklonRad, m.delkomer->Presnost,
-                                             m.kompas.Presnost(), m.sklonomer->Presnost);
+                                             m.kompas.Presnost(), m.sklonomer->Presnost, &duvod);
         if (shot == 0) {
-            nacti.NastavChybuMereni(ChybaPoctuZamer, m);
+            nacti.NastavChybuMereni(ChybaOdmitnuteZamery(duvod), m);
             return false;
         }
         model.shots.SetShotStyles(shot, m.vrstva, m.misto);
@@ -84,13 +103,20 @@ void OhlasChybu(Kontext& k, const Nacti& nacti, OknoZapisniku* okno)
         okno->ZamerEditor();
 }
 
-} // namespace
-
-void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
+void ZapisnikBezPameti(Kontext& k)
 {
-    Prace prace(k.stav);
-    if (!prace.Ziskano())
-        return;
+    // The half-built survey goes: it holds the memory and none of it is usable.
+    k.model.Clear();
+    k.sit.Clear();
+    k.seznamMereni.ClearListing();
+    k.razeniBodu = Razeni();
+    k.nacti.reset();
+    k.posledniChybaNacteni = ChybaMimoZapisnik;
+    NedostatekPameti(k, "Zápisník nelze načíst: nedostatek paměti.", 0);
+}
+
+void NactiBezOchrany(Kontext& k, const std::string& text, OknoZapisniku* okno)
+{
     k.stav.Stav = 0;
     k.posledniChybaNacteni = 0;
     k.stav.Hotovo = 0;
@@ -134,6 +160,23 @@ void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
     k.seznamMereni.VypocetOdchylek(k.model, k.platforma, false, nullptr);
     if (okno)
         okno->NastavTitulek(nacti.LokalitaZapisniku().jmeno);
+}
+
+} // namespace
+
+void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
+{
+    Prace prace(k.stav);
+    if (!prace.Ziskano())
+        return;
+    // Running out of memory ends the load like any failed load: told, nothing loaded.
+    try {
+        NactiBezOchrany(k, text, okno);
+    } catch (const std::bad_alloc&) {
+        ZapisnikBezPameti(k);
+    } catch (const std::length_error&) {
+        ZapisnikBezPameti(k);
+    }
 }
 
 } // namespace lomvira

@@ -6,6 +6,8 @@
 #include "coords/SourSystTransf.h"
 
 #include <cmath>
+#include <new>
+#include <stdexcept>
 
 namespace lomvira {
 
@@ -402,8 +404,20 @@ double RotationFit(std::vector<DvojiceNatoceni> d, Platforma& platforma)
     return total;
 }
 
-std::string SpustVypocet(Kontext& k)
+namespace {
+
+std::string VypocetBezPameti(Kontext& k)
 {
+    const std::string zprava = "Výpočet nelze dokončit: nedostatek paměti.";
+    NedostatekPameti(k, zprava, 2);
+    return zprava;
+}
+
+} // namespace
+
+// Running out of memory anywhere in the computation ends it like any failed computation.
+std::string SpustVypocet(Kontext& k)
+try {
     Prace prace(k.stav);
     if (!prace.Ziskano() || k.stav.Stav < 2 || !k.nacti)
         return {};
@@ -449,6 +463,10 @@ std::string SpustVypocet(Kontext& k)
     }
     k.StavovyRadek("");
     return {};
+} catch (const std::bad_alloc&) {
+    return VypocetBezPameti(k);
+} catch (const std::length_error&) {
+    return VypocetBezPameti(k);
 }
 
 } // namespace lomvira

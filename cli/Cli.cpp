@@ -6,6 +6,7 @@
 #include "cli/PrikazKonverze.h"
 #include "cli/PrikazTisk.h"
 #include "cli/Prikazy.h"
+#include "common/Soubory.h"
 
 #include <iostream>
 #include <memory>
@@ -101,9 +102,18 @@ int Spust(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
     for (const Prikaz& p : Prikazy) {
         if (command == p.name) {
+            // Settings asked for by name must be those settings, not silently the defaults.
+            if (settingsFile) {
+                if (const std::string duvod = ProcNelzeCist(*settingsFile); !duvod.empty()) {
+                    err << "Soubor nastavení " << *settingsFile << " nelze přečíst: " << duvod << ".\n";
+                    return ChybaPouziti;
+                }
+            }
             std::unique_ptr<QtUlozisteNastaveni> store = settingsFile
                 ? std::make_unique<QtUlozisteNastaveni>(*settingsFile)
                 : std::make_unique<QtUlozisteNastaveni>();
+            if (const std::string chyba = store->Chyba(); !chyba.empty())
+                err << chyba << "\n";
             CliPlatforma platforma(out, err, answer);
             Prostredi env{platforma, *store, out, err};
             return p.run(env, rest);

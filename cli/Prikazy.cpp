@@ -69,6 +69,8 @@ bool NactiDoKontextu(Prostredi& env, const std::string& path, Kontext& k)
     k.volby = NactiNastaveni(env.nastaveni);
     k.souborZapisniku = path;
     NactiZapisnik(k, text);
+    if (!k.nacti || k.posledniChybaNacteni == ChybaMimoZapisnik)
+        return false; // told already; no line of the notebook is at fault
     if (k.posledniChybaNacteni != 0) {
         // The load has told its message; the line number is what a script needs besides.
         env.err << "Řádek: " << CisloRadku(text, k.nacti->ErrorRowStart()) << "\n";

@@ -18,6 +18,12 @@ double NaRadiany(double value, int unit)
     }
 }
 
+bool VicNezOtacka(double value, int unit)
+{
+    const double otacka = unit == JednotkaStupne ? 360.0 : unit == JednotkaGrady ? 400.0 : 2 * PI;
+    return !(std::fabs(value) <= otacka);
+}
+
 double Z_Radianu(double value, int unit)
 {
     switch (unit) {

@@ -19,6 +19,9 @@ inline constexpr int JednotkaRadiany = 2;
 
 double NaRadiany(double value, int unit);
 double Z_Radianu(double value, int unit);
+// True when the angle, in the given unit, is more than a full turn either way (or is not
+// a number): no declination or compass deviation can be that.
+bool VicNezOtacka(double value, int unit);
 
 // Into [0, 2π) and [−π, π) with the system's π.
 double NormalizeAngle(double a);

@@ -6,18 +6,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <iconv.h>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace lomvira {
 
-namespace {
-
-std::string SystemReason(int err)
+std::string DuvodChyby(int err)
 {
     switch (err) {
     case ENOENT: return "soubor nebo složka neexistuje";
@@ -29,8 +26,119 @@ std::string SystemReason(int err)
     case EDQUOT: return "překročena kvóta disku";
     case ENOTDIR: return "část cesty není složka";
     case ENAMETOOLONG: return "jméno souboru je příliš dlouhé";
+    case EPIPE: return "příjemce výstupu jej už nečte (roura je uzavřena)";
+    case EBADF: return "výstup je uzavřen";
+    case EIO: return "chyba vstupu a výstupu zařízení";
+    case ELOOP: return "příliš mnoho symbolických odkazů za sebou";
+    case ENOMEM: return "nedostatek paměti";
+    case EFBIG: return "soubor je příliš velký";
     default: return std::strerror(err);
     }
+}
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Deskriptor {
+public:
+    explicit Deskriptor(int fd) : fd_(fd) {}
+    ~Deskriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+    // Closes now; the error number of the close, or 0.
+    int Zavri()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// Why a file of this type is not read: only regular files are.
+std::string DruhMimoSoubor(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return DuvodChyby(EISDIR);
+    if (S_ISFIFO(mode))
+        return "je to roura (FIFO), ne obyčejný soubor";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "je to zařízení, ne obyčejný soubor";
+    if (S_ISSOCK(mode))
+        return "je to soket, ne obyčejný soubor";
+    return "není to obyčejný soubor";
+}
+
+// Opens a file for reading without waiting: a FIFO without a writer would block an
+// ordinary open. Returns the descriptor of a regular file, or -1 with the reason.
+int OtevriObycejny(const std::string& path, struct stat& st, std::string& duvod)
+{
+    // A device is not even opened (opening some has effects); the type is checked again on
+    // the open file, which cannot change under us.
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        duvod = DruhMimoSoubor(st.st_mode);
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        duvod = DuvodChyby(errno);
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0) {
+        duvod = DuvodChyby(errno);
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        duvod = DruhMimoSoubor(st.st_mode);
+        ::close(fd);
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags != -1)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+// The file a path finally names: symbolic links are followed one by one (a relative
+// target against its link's folder), so that a save replaces that file and keeps the
+// links. A missing file is named as it is. Returns 0 or the error number.
+int KonecnyCil(const std::string& path, std::string& cil)
+{
+    namespace fs = std::filesystem;
+    fs::path p(path);
+    for (int i = 0; i < 40; ++i) {
+        struct stat st;
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            cil = p.string();
+            return 0;
+        }
+        std::error_code ec;
+        const fs::path t = fs::read_symlink(p, ec);
+        if (ec)
+            return ec.value();
+        p = t.is_absolute() ? t : p.parent_path() / t;
+    }
+    return ELOOP;
+}
+
+// Writes a folder's entries to the disk, so that a rename in it survives a power cut.
+// File systems that cannot sync a folder are taken as done.
+int SynchronizujSlozku(const std::string& slozka)
+{
+    const int fd = ::open(slozka.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    Deskriptor d(fd);
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EROFS)
+        return errno;
+    return 0;
 }
 
 bool Convert(const char* to, const char* from, const std::string& in, std::string& out)
@@ -65,27 +173,94 @@ bool Utf8NaWindows1250(const std::string& in, std::string& out)
     return Convert("WINDOWS-1250", "UTF-8", in, out);
 }
 
-bool CtiSoubor(const std::string& path, std::string& bytes, std::string& chyba)
+bool CtiSoubor(const std::string& path, std::string& bytes, std::string& chyba, std::uint64_t maxVelikost)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        chyba = "Soubor " + path + " nelze přečíst: " + SystemReason(EISDIR) + ".";
+    auto selhani = [&](const std::string& duvod) {
+        chyba = "Soubor " + path + " nelze přečíst: " + duvod + ".";
+        return false;
+    };
+    struct stat st {};
+    std::string duvod;
+    const int fd = OtevriObycejny(path, st, duvod);
+    if (fd < 0)
+        return selhani(duvod);
+    Deskriptor d(fd);
+    if (static_cast<std::uint64_t>(st.st_size) > maxVelikost) {
+        chyba = "Soubor " + path + " je větší než " + std::to_string(maxVelikost / (1024 * 1024))
+                + " MB; tak velký soubor nelze otevřít.";
         return false;
     }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        chyba = "Soubor " + path + " nelze přečíst: " + SystemReason(errno ? errno : ENOENT) + ".";
-        return false;
+    try {
+        std::string obsah;
+        obsah.resize(static_cast<std::size_t>(st.st_size));
+        std::size_t precteno = 0;
+        for (;;) {
+            // A file that grows while it is read is read on, within the limit.
+            if (precteno == obsah.size()) {
+                if (obsah.size() > maxVelikost) {
+                    chyba = "Soubor " + path + " je větší než " + std::to_string(maxVelikost / (1024 * 1024))
+                            + " MB; tak velký soubor nelze otevřít.";
+                    return false;
+                }
+                obsah.resize(obsah.size() + 65536);
+            }
+            const ssize_t n = ::read(fd, obsah.data() + precteno, obsah.size() - precteno);
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return selhani(DuvodChyby(errno));
+            }
+            if (n == 0)
+                break;
+            precteno += static_cast<std::size_t>(n);
+        }
+        obsah.resize(precteno);
+        bytes = std::move(obsah);
+    } catch (const std::bad_alloc&) {
+        return selhani(DuvodChyby(ENOMEM));
+    } catch (const std::length_error&) {
+        return selhani(DuvodChyby(ENOMEM));
     }
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) {
-        chyba = "Soubor " + path + " nelze přečíst: chyba při čtení.";
-        return false;
-    }
-    bytes = ss.str();
     return true;
+}
+
+std::string ProcNelzeCist(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 && errno == ENOENT)
+        return {};
+    std::string duvod;
+    const int fd = OtevriObycejny(path, st, duvod);
+    if (fd >= 0)
+        ::close(fd);
+    return duvod;
+}
+
+bool JeJenProCteni(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // Root may write anything, yet a file nobody may write is still meant to stay.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
+    return ::access(path.c_str(), W_OK) != 0 && errno == EACCES;
+}
+
+std::size_t PrilisDlouhyRadek(std::string_view text)
+{
+    std::size_t radek = 1, zacatek = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\n' && text[i] != '\r')
+            continue;
+        if (i - zacatek > MaxDelkaRadku)
+            return radek;
+        if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n')
+            ++i;
+        zacatek = i + 1;
+        ++radek;
+    }
+    return 0;
 }
 
 NactenyText DekodujZapisnik(const std::string& bytes, const std::string& path)
@@ -108,23 +283,13 @@ NactenyText DekodujZapisnik(const std::string& bytes, const std::string& path)
         r.chyba = nonText;
         return r;
     }
-    std::size_t lineNo = 1, start = 0;
-    while (start <= r.text.size()) {
-        std::size_t end = r.text.find('\n', start);
-        if (end == std::string::npos)
-            end = r.text.size();
-        std::size_t len = end - start;
-        if (len > 0 && end < r.text.size() && r.text[end - 1] == '\r')
-            --len;
-        if (len > MaxDelkaRadku) {
-            r.chyba = "Řádek " + std::to_string(lineNo) + " souboru " + path + " je delší než "
-                      + std::to_string(MaxDelkaRadku) + " bajtů; takový zápisník nelze otevřít.";
-            r.text.clear();
-            return r;
-        }
-        start = end + 1;
-        ++lineNo;
+    if (const std::size_t radek = PrilisDlouhyRadek(r.text); radek != 0) {
+        r.chyba = "Řádek " + std::to_string(radek) + " souboru " + path + " je delší než "
+                  + std::to_string(MaxDelkaRadku) + " bajtů; takový zápisník nelze otevřít.";
+        r.text.clear();
+        return r;
     }
+    r.konecRadku = NejcastejsiKonecRadku(r.text);
     r.ok = true;
     return r;
 }
@@ -133,13 +298,18 @@ NactenyText NactiZapisnik(const std::string& path)
 {
     std::string bytes;
     NactenyText r;
-    if (!CtiSoubor(path, bytes, r.chyba))
+    if (!CtiSoubor(path, bytes, r.chyba, MaxVelikostZapisniku))
         return r;
     return DekodujZapisnik(bytes, path);
 }
 
 std::string UlozZapisnik(const std::string& path, const std::string& text, Kodovani kodovani)
 {
+    // Saved, such a notebook could never be opened again.
+    if (const std::size_t radek = PrilisDlouhyRadek(text); radek != 0)
+        return "Zápisník nebyl uložen do souboru " + path + ": řádek " + std::to_string(radek) + " je delší než "
+               + std::to_string(MaxDelkaRadku) + " bajtů a takový zápisník by nešlo znovu otevřít. "
+                 "Řádek zkraťte nebo rozdělte.";
     std::string bytes;
     switch (kodovani) {
     case Kodovani::Utf8: bytes = text; break;
@@ -154,10 +324,53 @@ std::string UlozZapisnik(const std::string& path, const std::string& text, Kodov
     return ZapisSouborBezpecne(path, bytes);
 }
 
+namespace {
+
+// The temporary file of a save; removed unless it has been renamed into place.
+class DocasnySoubor {
+public:
+    explicit DocasnySoubor(std::string jmeno) : jmeno_(std::move(jmeno)) {}
+    ~DocasnySoubor()
+    {
+        if (!jmeno_.empty())
+            ::unlink(jmeno_.c_str());
+    }
+    DocasnySoubor(const DocasnySoubor&) = delete;
+    DocasnySoubor& operator=(const DocasnySoubor&) = delete;
+    void Prejmenovano() { jmeno_.clear(); }
+
+private:
+    std::string jmeno_;
+};
+
+// Gives the new file the old one's owner, group and permission bits (set-user and
+// set-group bits dropped), or a new file's usual bits. Returns 0 or the error number.
+int PrevezmiVlastnosti(int fd, const std::string& cil)
+{
+    struct stat st {};
+    if (::stat(cil.c_str(), &st) != 0) {
+        const mode_t maska = ::umask(0);
+        ::umask(maska);
+        return ::fchmod(fd, 0666 & ~maska) == 0 ? 0 : errno;
+    }
+    if (!S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    // Only root may give a file away; a user may still keep its group when a member of it.
+    if (::fchown(fd, st.st_uid, st.st_gid) != 0)
+        (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+    return ::fchmod(fd, st.st_mode & 07777 & ~(S_ISUID | S_ISGID)) == 0 ? 0 : errno;
+}
+
+} // namespace
+
 std::string ZapisSouborBezpecne(const std::string& path, const std::string& bytes)
 {
     namespace fs = std::filesystem;
-    const fs::path target(path);
+    auto selhani = [&](int err) { return "Soubor " + path + " nelze uložit: " + DuvodChyby(err) + "."; };
+    std::string cil;
+    if (const int err = KonecnyCil(path, cil); err != 0)
+        return selhani(err);
+    const fs::path target(cil);
     fs::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
@@ -165,43 +378,32 @@ std::string ZapisSouborBezpecne(const std::string& path, const std::string& byte
     // file whose name is near the length limit can still be saved.
     const std::string prefix = ZnakyZleva(target.filename().string(), 40);
     std::string tmpl = (folder / ("." + prefix + ".XXXXXX")).string();
-    const int fd = mkstemp(tmpl.data());
+    const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (fd < 0)
-        return "Soubor " + path + " nelze uložit: " + SystemReason(errno) + ".";
+        return selhani(errno);
+    DocasnySoubor docasny(tmpl);
+    Deskriptor d(fd);
     std::size_t done = 0;
-    int err = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            err = errno;
-            break;
+            return selhani(errno);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (err == 0 && ::fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && err == 0)
-        err = errno;
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    std::error_code ec;
-    const auto oldPerms = fs::status(target, ec).permissions();
-    if (err == 0) {
-        if (!ec && fs::exists(target, ec))
-            fs::permissions(tmpl, oldPerms, ec);
-        else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            fs::permissions(tmpl, static_cast<fs::perms>(0666 & ~mask), ec);
-        }
-        if (std::rename(tmpl.c_str(), path.c_str()) != 0)
-            err = errno;
-    }
-    if (err != 0) {
-        std::remove(tmpl.c_str());
-        return "Soubor " + path + " nelze uložit: " + SystemReason(err) + ".";
-    }
+    if (const int err = PrevezmiVlastnosti(fd, cil); err != 0)
+        return selhani(err);
+    if (::fsync(fd) != 0)
+        return selhani(errno);
+    if (const int err = d.Zavri(); err != 0)
+        return selhani(err);
+    if (::rename(tmpl.c_str(), cil.c_str()) != 0)
+        return selhani(errno);
+    docasny.Prejmenovano();
+    if (const int err = SynchronizujSlozku(folder.string()); err != 0)
+        return "Soubor " + path + " byl zapsán, ale jeho uložení na disk nelze potvrdit: " + DuvodChyby(err) + ".";
     return {};
 }
 

@@ -1,5 +1,11 @@
 #include "common/Text.h"
 
+#include <utf8proc.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
 namespace lomvira {
 
 std::size_t DelkaZnaku(unsigned char lead)
@@ -166,6 +172,61 @@ bool JePlatneUtf8(std::string_view bytes)
         i += n;
     }
     return true;
+}
+
+std::string NFC(std::string_view text)
+{
+    // ASCII is its own normal form; most names and lines are ASCII.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        return std::string(text);
+    utf8proc_uint8_t* vystup = nullptr;
+    const utf8proc_ssize_t n =
+        utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(text.data()), static_cast<utf8proc_ssize_t>(text.size()),
+                     &vystup, static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
+    const std::unique_ptr<utf8proc_uint8_t, decltype(&std::free)> drzak(vystup, &std::free);
+    if (n < 0)
+        return std::string(text);
+    return std::string(reinterpret_cast<const char*>(vystup), static_cast<std::size_t>(n));
+}
+
+KonecRadku NejcastejsiKonecRadku(std::string_view text)
+{
+    std::size_t lf = 0, crlf = 0, cr = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++lf;
+        } else if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++crlf;
+                ++i;
+            } else {
+                ++cr;
+            }
+        }
+    }
+    if (crlf > 0 && crlf >= lf && crlf >= cr)
+        return KonecRadku::CRLF;
+    if (cr > lf)
+        return KonecRadku::CR;
+    return KonecRadku::LF;
+}
+
+std::string SKoncemRadku(std::string_view text, KonecRadku konec)
+{
+    if (konec == KonecRadku::LF)
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size() + (konec == KonecRadku::CRLF ? text.size() / 16 : 0));
+    for (char c : text) {
+        if (c != '\n')
+            out += c;
+        else if (konec == KonecRadku::CR)
+            out += '\r';
+        else
+            out += "\r\n";
+    }
+    return out;
 }
 
 } // namespace lomvira

@@ -29,4 +29,18 @@ void PridejZnak(std::string& out, char32_t c);
 // well-formed sequence (overlong forms and surrogates included) gives U+FFFD and counts as one.
 char32_t CtiZnak(std::string_view text, std::size_t& pos);
 
+// The text in Unicode normalisation form NFC, so that a letter written precomposed and
+// the same letter written as a base and a combining mark compare equal. Text that is not
+// valid UTF-8 comes back unchanged.
+std::string NFC(std::string_view text);
+
+// How the lines of a text end. A lone CR (as old editors write), a LF and a CR LF each end
+// one line.
+enum class KonecRadku { LF, CRLF, CR };
+// The kind most of the text's lines end with; a tie goes to CR LF, then LF. A text
+// without a line end gives LF.
+KonecRadku NejcastejsiKonecRadku(std::string_view text);
+// The text, whose lines end with LF, with every LF turned into the given line end.
+std::string SKoncemRadku(std::string_view text, KonecRadku konec);
+
 } // namespace lomvira

@@ -14,6 +14,10 @@ inline constexpr int ChybaHodnoty = 8;
 inline constexpr int ChybaPoctuBodu = 9;
 inline constexpr int ChybaDelkyRadku = 10;
 inline constexpr int ChybaPoctuZamer = 11;
+// One shot measured more often than the model counts.
+inline constexpr int ChybaPoctuMereni = 13;
+// A date that is no date: DATUM of 0 or none, a declination's date that is no calendar day.
+inline constexpr int ChybaDatumu = 1401;
 
 // The message of a parse error; "" for a number without one, after a message box that
 // says so (when a platform is given).

@@ -50,6 +50,19 @@ KalendarniDatum DatumKalendar(std::int32_t yyyymmdd)
     return ZeDnu(DnyOdPocatku(rokMesice, mesic, 1) + zbytek % 100 - 1);
 }
 
+bool JePlatneDatum(std::int32_t yyyymmdd)
+{
+    if (yyyymmdd < 10000)
+        return false;
+    const int mesic = yyyymmdd / 100 % 100;
+    const int den = yyyymmdd % 100;
+    if (mesic < 1 || mesic > 12 || den < 1)
+        return false;
+    // The day must not roll over into the next month.
+    const KalendarniDatum d = DatumKalendar(yyyymmdd);
+    return d.mesic == mesic && d.den == den;
+}
+
 std::string DatumText(std::int32_t yyyymmdd)
 {
     if (yyyymmdd <= 0)

@@ -17,6 +17,9 @@ struct KalendarniDatum {
 // the December before and day 0 the last day of the month before.
 KalendarniDatum DatumKalendar(std::int32_t yyyymmdd);
 
+// True when yyyymmdd names a real day: a year from 1, a month 1..12 and a day that month has.
+bool JePlatneDatum(std::int32_t yyyymmdd);
+
 // The date as "d.m.yyyy" (for example 15.3.2024); "neznámé" when the integer is not positive.
 std::string DatumText(std::int32_t yyyymmdd);
 

@@ -52,14 +52,16 @@ void CtiRadek(Vstup& vstup, const std::string& radek)
 }
 
 // Walks the property lines after the name line: each "!" property "=" value. `hodnota`
-// reads the value of property number n (in `tabulka`) from the lexer. Returns 0, 43 or 2.
+// reads the value of property number n (in `tabulka`) from the lexer and is told the
+// line's index. Returns 0, 43, 2 or 8, and the index of the faulty line in `chybny`.
 template <class F>
-int ProjdiVlastnosti(const std::vector<std::string>& radky, const char* tabulka, F hodnota)
+int ProjdiVlastnosti(const std::vector<std::string>& radky, const char* tabulka, F hodnota, std::size_t& chybny)
 {
     const KlicovaSlova vlastnosti(tabulka);
     Vstup vstup;
-    for (const std::string& radek : radky) {
-        CtiRadek(vstup, radek);
+    for (std::size_t i = 0; i < radky.size(); ++i) {
+        chybny = i;
+        CtiRadek(vstup, radky[i]);
         const int trida = vstup.CoNasleduje();
         if (trida < 0)
             continue;
@@ -72,7 +74,7 @@ int ProjdiVlastnosti(const std::vector<std::string>& radky, const char* tabulka,
         const int cislo = vlastnosti.KSHle(vlastnost);
         if (cislo == 0)
             return 43;
-        hodnota(cislo, vstup);
+        hodnota(cislo, vstup, i);
         if (vstup.CisloMimoRozsah())
             return ChybaHodnoty;
     }
@@ -117,7 +119,8 @@ MeridlaStav::MeridlaStav(const Volby& volby)
 
 // --- definition ------------------------------------------------------------------------
 
-int MeridlaStav::Definice(int druh, const std::string& blok, std::int32_t datum, const MyMsgBoxFn& box)
+int MeridlaStav::Definice(int druh, const std::string& blok, std::int32_t datum, const MyMsgBoxFn& box,
+                          int* radekChyby)
 {
     const std::vector<std::string> radky = RadkyBloku(blok);
     Vstup vstup;
@@ -127,6 +130,8 @@ int MeridlaStav::Definice(int druh, const std::string& blok, std::int32_t datum,
         if (vstup.CoNasleduje() >= 0)
             break;
     }
+    if (radekChyby)
+        *radekChyby = static_cast<int>(std::min(i, radky.size() - 1));
     if (i == radky.size())
         return 51;
     const int trida = vstup.CoNasleduje();
@@ -136,74 +141,87 @@ int MeridlaStav::Definice(int druh, const std::string& blok, std::int32_t datum,
     if (jmeno.empty())
         return 51; // a leading separator leaves no name to select the instrument by
     const std::vector<std::string> vlastnosti(radky.begin() + static_cast<std::ptrdiff_t>(i) + 1, radky.end());
+    std::size_t chybny = 0;
+    int chyba = 0;
     switch (druh) {
-    case DruhMeridla::Delkomer: return DefiniceDelkomeru(jmeno, vlastnosti, datum);
-    case DruhMeridla::Sklonomer: return DefiniceSklonomeru(jmeno, vlastnosti, datum);
-    default: return DefiniceKompasu(jmeno, vlastnosti, datum, box);
+    case DruhMeridla::Delkomer: chyba = DefiniceDelkomeru(jmeno, vlastnosti, datum, chybny); break;
+    case DruhMeridla::Sklonomer: chyba = DefiniceSklonomeru(jmeno, vlastnosti, datum, chybny); break;
+    default: chyba = DefiniceKompasu(jmeno, vlastnosti, datum, box, chybny); break;
     }
+    // Errors of the name line (53) stay on it; the others lie on a property line.
+    if (radekChyby && chyba != 0 && chyba != 53)
+        *radekChyby = static_cast<int>(i + 1 + chybny);
+    return chyba;
 }
 
 int MeridlaStav::DefiniceDelkomeru(const std::string& jmeno, const std::vector<std::string>& radky,
-                                   std::int32_t datum)
+                                   std::int32_t datum, std::size_t& chybny)
 {
     if (delkomery_.Exist(jmeno))
         return 53;
     double presnost = 0.0;
     int zpusob = ZpusobSikma;
-    const int chyba = ProjdiVlastnosti(radky, Tabulka::VlastnostiMeridla, [&](int vlastnost, Vstup& v) {
+    const int chyba = ProjdiVlastnosti(radky, Tabulka::VlastnostiMeridla, [&](int vlastnost, Vstup& v, std::size_t) {
         if (vlastnost == 2)
             presnost = std::fabs(v.GetHodnota());
         else if (vlastnost == 3)
             zpusob = KodSlova(v, Tabulka::ZpusobDelky);
-    });
+    }, chybny);
     if (chyba == 0)
         delkomery_.Add(jmeno, 0, OmezPresnostDelky(presnost), zpusob, datum);
     return chyba;
 }
 
 int MeridlaStav::DefiniceSklonomeru(const std::string& jmeno, const std::vector<std::string>& radky,
-                                    std::int32_t datum)
+                                    std::int32_t datum, std::size_t& chybny)
 {
     if (sklonomery_.Exist(jmeno))
         return 53;
     double presnost = 0.0;
     int zpusob = ZpusobOdHorizontu;
     int jednotky = JednotkaStupne;
-    const int chyba = ProjdiVlastnosti(radky, Tabulka::VlastnostiMeridla, [&](int vlastnost, Vstup& v) {
+    const int chyba = ProjdiVlastnosti(radky, Tabulka::VlastnostiMeridla, [&](int vlastnost, Vstup& v, std::size_t) {
         if (vlastnost == 1)
             jednotky = KodSlova(v, Tabulka::JednotkyUhlu);
         else if (vlastnost == 2)
             presnost = std::fabs(v.GetHodnota());
         else
             zpusob = KodSlova(v, Tabulka::ZpusobSklonu);
-    });
+    }, chybny);
     if (chyba == 0)
         sklonomery_.Add(jmeno, jednotky, OmezPresnostUhlu(presnost, jednotky), zpusob, datum);
     return chyba;
 }
 
 int MeridlaStav::DefiniceKompasu(const std::string& jmeno, const std::vector<std::string>& radky,
-                                 std::int32_t datum, const MyMsgBoxFn& box)
+                                 std::int32_t datum, const MyMsgBoxFn& box, std::size_t& chybny)
 {
     const auto existujici = kompasy_.KompasDef(jmeno);
     double presnost = 0.0;
     std::optional<double> odchylka;
     std::string radekOdchylky;
+    std::size_t indexOdchylky = 0;
     int jednotky = JednotkaStupne;
     // A compass defined again may only add a deviation.
     const char* tabulka = existujici ? Tabulka::VlastnostiOpakovanehoKompasu : Tabulka::VlastnostiKompasu;
-    const int chyba = ProjdiVlastnosti(radky, tabulka, [&](int vlastnost, Vstup& v) {
+    const int chyba = ProjdiVlastnosti(radky, tabulka, [&](int vlastnost, Vstup& v, std::size_t i) {
         if (vlastnost == 1) {
             odchylka = v.GetHodnota();
             radekOdchylky = v.Radek();
+            indexOdchylky = i;
         } else if (vlastnost == 3) {
             jednotky = KodSlova(v, Tabulka::JednotkyUhlu);
         } else if (vlastnost == 4) {
             presnost = std::fabs(v.GetHodnota());
         }
-    });
+    }, chybny);
     if (chyba != 0)
         return chyba;
+    // The unit may follow the deviation, so the deviation is judged once both are known.
+    if (odchylka && VicNezOtacka(*odchylka, existujici ? existujici->Jednotky : jednotky)) {
+        chybny = indexOdchylky;
+        return ChybaHodnoty;
+    }
     if (!existujici) {
         kompasy_.Add(jmeno, jednotky, OmezPresnostUhlu(presnost, jednotky),
                      NaRadiany(odchylka.value_or(0.0), jednotky), datum);
@@ -246,6 +264,8 @@ int MeridlaStav::Vyber(int druh, const std::string& jmeno, std::optional<double>
         auto def = kompasy_.KompasDef(jmeno);
         if (!def)
             return 52;
+        if (odchylka && VicNezOtacka(*odchylka, def->Jednotky))
+            return ChybaHodnoty;
         auto odch = odchylka ? def->AddOdch(NaRadiany(*odchylka, def->Jednotky), datum) : def->AktOdchylka();
         aktKompas_ = lomvira::Kompas(def, odch);
         anonKompas_ = aktKompas_.Copy();
@@ -289,12 +309,17 @@ void MeridlaStav::PouzijKompas()
 
 // --- declination -----------------------------------------------------------------------
 
+int MeridlaStav::JednotkaDeklinace(std::string_view pismena) const
+{
+    return JednotkaZPismen(pismena, aktKompas_.Jednotky());
+}
+
 const std::shared_ptr<Deklinace>& MeridlaStav::PridejDeklinaci(double hodnota, std::string_view pismena,
                                                               std::optional<std::int32_t> datum,
                                                               double prirustek, std::string_view pismenaPrirustku,
                                                               std::int32_t aktualniDatum)
 {
-    const int jednotky = JednotkaZPismen(pismena, aktKompas_.Jednotky());
+    const int jednotky = JednotkaDeklinace(pismena);
     const int jednotkyPrirustku = JednotkaZPismen(pismenaPrirustku, aktKompas_.Jednotky());
     deklinace_.Add(NaRadiany(hodnota, jednotky), datum.value_or(aktualniDatum), jednotky,
                    NaRadiany(prirustek, jednotkyPrirustku));

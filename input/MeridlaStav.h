@@ -58,15 +58,23 @@ public:
 
     // A bracketed definition block (its text without the outer brackets). Returns 0, or the
     // error: 51 no name, 53 tape or clinometer defined twice, 43 a line without a control
-    // character or an unknown property, 2 a property without "=", 8 a number too large.
-    int Definice(int druh, const std::string& blok, std::int32_t datum, const MyMsgBoxFn& box);
+    // character or an unknown property, 2 a property without "=", 8 a number too large or a
+    // deviation beyond a full turn. `radekChyby` (when given) gets the 0-based line of the
+    // block the error is on.
+    int Definice(int druh, const std::string& blok, std::int32_t datum, const MyMsgBoxFn& box,
+                 int* radekChyby = nullptr);
 
     // Makes the named instrument current. A compass may carry a deviation in its own unit,
-    // which is added for the date. Returns 0, 51 (no name) or 52 (not defined).
+    // which is added for the date. Returns 0, 51 (no name), 52 (not defined) or 8 (a
+    // deviation beyond a full turn).
     int Vyber(int druh, const std::string& jmeno, std::optional<double> odchylka, std::int32_t datum);
 
     // Before each measurement line: registers anonymous instruments, marks named ones used.
     void Pouzij();
+
+    // The unit of a declination written with these suffix letters: the first of D, G, R,
+    // else the current compass's unit.
+    int JednotkaDeklinace(std::string_view pismena) const;
 
     // DEKLINACE: the value with its suffix letters (unit default: the current compass's),
     // the date (default the current one) and the annual increment with its letters.
@@ -88,10 +96,13 @@ public:
                             std::string_view pismenaSklonu, std::int32_t datum);
 
 private:
-    int DefiniceDelkomeru(const std::string& jmeno, const std::vector<std::string>& radky, std::int32_t datum);
-    int DefiniceSklonomeru(const std::string& jmeno, const std::vector<std::string>& radky, std::int32_t datum);
+    // `chybny`: the index (in `radky`) of the line an error is on.
+    int DefiniceDelkomeru(const std::string& jmeno, const std::vector<std::string>& radky, std::int32_t datum,
+                          std::size_t& chybny);
+    int DefiniceSklonomeru(const std::string& jmeno, const std::vector<std::string>& radky, std::int32_t datum,
+                           std::size_t& chybny);
     int DefiniceKompasu(const std::string& jmeno, const std::vector<std::string>& radky, std::int32_t datum,
-                        const MyMsgBoxFn& box);
+                        const MyMsgBoxFn& box, std::size_t& chybny);
     void PouzijKompas();
     template <class T>
     static void Zastaraly(T& meridlo, std::int32_t datum);

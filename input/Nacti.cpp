@@ -7,6 +7,7 @@
 #include "coords/KrovakJTSK.h"
 #include "coords/SourSystTransf.h"
 #include "input/Chybovnik.h"
+#include "input/Datum.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,8 +51,9 @@ int CisloRadku(const std::string& text, std::int32_t zacatekRadku)
 {
     int radek = 1;
     const std::size_t konec = std::min<std::size_t>(zacatekRadku > 0 ? zacatekRadku - 1 : 0, text.size());
+    // A lone CR, a LF and a CR LF each end one line.
     for (std::size_t i = 0; i < konec; ++i)
-        if (text[i] == '\n')
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
             ++radek;
     return radek;
 }
@@ -147,6 +149,27 @@ void Nacti::NastavChybuMereni(int number, const Mereni& m)
     errorRowStart_ = m.zacatekRadku;
     errorRowLen_ = static_cast<std::int32_t>(m.radek.size());
     errorRow_ = m.radek;
+}
+
+void Nacti::NastavChybuNaRadku(int number, std::int32_t zacatek, int dalsi)
+{
+    const std::size_t n = text_.size();
+    auto jeKonec = [this](std::size_t i) { return text_[i] == '\n' || text_[i] == '\r'; };
+    std::size_t od = zacatek > 0 ? std::min<std::size_t>(static_cast<std::size_t>(zacatek) - 1, n) : 0;
+    for (int k = 0; k < dalsi && od < n; ++k) {
+        while (od < n && !jeKonec(od))
+            ++od;
+        od += (od + 1 < n && text_[od] == '\r' && text_[od + 1] == '\n') ? 2 : 1;
+    }
+    od = std::min(od, n);
+    std::size_t po = od;
+    while (po < n && !jeKonec(po))
+        ++po;
+    error_ = number;
+    errorHelp_ = 0;
+    errorRowStart_ = static_cast<std::int32_t>(od + 1);
+    errorRowLen_ = static_cast<std::int32_t>(po - od);
+    errorRow_ = text_.substr(od, po - od);
 }
 
 void Nacti::Zpracuj()
@@ -344,7 +367,13 @@ void Nacti::PrikazMeridlo(int cislo)
             auto box = [this](const std::string& t, int style, const std::string& title, int help) {
                 return MyMsgBox(t, style, title, help);
             };
-            chyba = meridla_->Definice(druh, blok, datum_, box);
+            int radek = -1;
+            chyba = meridla_->Definice(druh, blok, datum_, box, &radek);
+            // The block runs from the command's line on: its faulty line is selected.
+            if (chyba != 0 && radek >= 0) {
+                NastavChybuNaRadku(chyba, zacatekPrikazu_, radek);
+                return;
+            }
         }
     } else {
         const std::string jmeno = vstup_.GetKS();
@@ -369,6 +398,7 @@ void Nacti::PrikazDeklinace()
     // Each read forgets the range of the one before, so the three are collected.
     bool mimoRozsah = vstup_.CisloMimoRozsah();
     std::optional<std::int32_t> datum;
+    bool datumChybne = false;
     double prirustek = 0;
     std::string pismenaPrirustku;
     if (vstup_.CoNasleduje() == Trida::Cislo) {
@@ -377,14 +407,22 @@ void Nacti::PrikazDeklinace()
         const double d = std::round(vstup_.GetCislo());
         mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah() || d > std::numeric_limits<std::int32_t>::max();
         datum = d >= 1 && !mimoRozsah ? static_cast<std::int32_t>(d) : 0;
+        // A written date must be a real day: 20241301 or a swapped value is no date.
+        datumChybne = *datum >= 1 && !JePlatneDatum(*datum);
         if (vstup_.CoNasleduje() == Trida::Cislo) {
             prirustek = vstup_.GetHodnota();
             pismenaPrirustku = vstup_.Parametr();
             mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
         }
     }
-    if (mimoRozsah) {
+    // A declination beyond a full turn is a slip (a value and a date swapped, say), not a
+    // declination: taken as it is, it would turn the whole survey.
+    if (mimoRozsah || VicNezOtacka(hodnota, meridla_->JednotkaDeklinace(pismena))) {
         NastavChybu(ChybaHodnoty);
+        return;
+    }
+    if (datumChybne) {
+        NastavChybu(ChybaDatumu);
         return;
     }
     meridla_->PridejDeklinaci(hodnota, pismena, datum, prirustek, pismenaPrirustku, datum_);
@@ -413,7 +451,7 @@ void Nacti::PrikazDatum()
     const double d = std::round(vstup_.GetCislo());
     // A date that is 0, missing or beyond the 32-bit date is refused alike.
     if (d == 0 || !(std::fabs(d) <= std::numeric_limits<std::int32_t>::max())) {
-        NastavChybu(1401);
+        NastavChybu(ChybaDatumu);
         return;
     }
     datum_ = static_cast<std::int32_t>(d);
@@ -553,7 +591,7 @@ void Nacti::DanyBod()
     radek.Zavorka("[]");
     radek.Soubor(vstup_.Radek());
     radek.GetZnak();
-    const std::string jmeno = radek.GetKS();
+    const std::string jmeno = NFC(radek.GetKS());
     if (dbody_.Exist(jmeno)) {
         NastavChybu(5);
         MyMsgBox("Nelze zadat dva body se stejnym oznacenim (" + jmeno + ")!", MsgBox::OkOnly);
@@ -595,7 +633,9 @@ void Nacti::MericiRadek()
     m.radek = vstup_.Radek();
     m.zacatekRadku = static_cast<std::int32_t>(vstup_.ZacatekRadku());
 
-    m.od = vstup_.GetKS();
+    // Names are compared in NFC: a letter typed precomposed and as a base with a combining
+    // mark names one station.
+    m.od = NFC(vstup_.GetKS());
     const int dalsi = vstup_.CoNasleduje();
     // A name may begin with a Czech letter, which the lexer classes as neither letter nor digit.
     const int zacatek = vstup_.ZacatekSlova();
@@ -605,7 +645,7 @@ void Nacti::MericiRadek()
         NastavChybu(1);
         return;
     }
-    m.k = vstup_.GetKS();
+    m.k = NFC(vstup_.GetKS());
     if (vstup_.CoNasleduje() != Trida::Cislo) {
         NastavChybu(2);
         return;

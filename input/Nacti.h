@@ -113,6 +113,8 @@ private:
     static std::vector<std::string> PodleCisel(const Index& index);
     void Reset();
     void NastavChybu(int number, int help = 0);
+    // The error on the line `dalsi` lines after the one that starts at `zacatek` (1-based).
+    void NastavChybuNaRadku(int number, std::int32_t zacatek, int dalsi);
     void PrikazovyRadek();
     void DanyBod();
     void MericiRadek();

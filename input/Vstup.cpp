@@ -235,11 +235,15 @@ void Vstup::NovyRadek()
     std::size_t delka = 0;
     if (p.zacatek <= n) {
         const std::size_t od = p.zacatek - 1;
-        const std::size_t lf = text_.find('\n', od);
-        if (lf != std::string::npos) {
-            const bool crlf = lf > od && text_[lf - 1] == '\r';
-            p.konec = crlf ? lf : lf + 1;
-            KonecLF = !crlf;
+        // A lone CR, a LF and a CR LF each end the line: the first CR or LF is its end.
+        const char* const zacatek = text_.data();
+        const char* const konec = zacatek + n;
+        const char* z = zacatek + od;
+        while (z != konec && *z != '\n' && *z != '\r')
+            ++z;
+        if (z != konec) {
+            p.konec = static_cast<std::size_t>(z - zacatek) + 1;
+            KonecLF = *z == '\n';
         }
         delka = p.konec - p.zacatek;
         if (OriznoutKomentar && !komentar_.empty()) {

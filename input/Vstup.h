@@ -96,7 +96,7 @@ public:
 
     bool OriznoutKomentar = false;
     bool UhlyDMS = false;
-    bool KonecLF = false;
+    bool KonecLF = false; // the current line ended with a lone LF (not a CR LF or a lone CR)
     bool VelkaPismena = true;
     bool MezeraVeSlove = false;
     bool ZavorkaJednoradkova = false;

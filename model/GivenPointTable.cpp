@@ -9,21 +9,18 @@ namespace lomvira {
 void GivenPointTable::ClearGivenPoints()
 {
     body_.clear();
+    podleJmena_.clear();
     zdroje_.clear();
 }
 
 CisloDanehoBodu GivenPointTable::FindGivenPoint(std::string_view name) const
 {
-    const std::string jmeno = JmenoBodu(name);
-    for (std::size_t i = body_.size(); i > 0; --i) {
-        if (body_[i - 1].Point.Name == jmeno)
-            return static_cast<CisloDanehoBodu>(i);
-    }
-    return 0;
+    const auto it = podleJmena_.find(JmenoBodu(name));
+    return it == podleJmena_.end() ? 0 : it->second;
 }
 
 CisloDanehoBodu GivenPointTable::SetGivenPoint(std::string_view name, double x, double y, double z,
-                                            Platforma& platforma)
+                                               Platforma& platforma)
 {
     const std::string jmeno = JmenoBodu(name);
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
@@ -33,17 +30,12 @@ CisloDanehoBodu GivenPointTable::SetGivenPoint(std::string_view name, double x, 
     }
     CisloDanehoBodu n = FindGivenPoint(jmeno);
     if (n == 0) {
-        if (body_.size() >= static_cast<std::size_t>(MaxDanychBodu)) {
-            platforma.ZpravaBox("Daný bod " + Orizni(jmeno) + " nelze přidat: daných bodů může být nejvýše "
-                                    + std::to_string(MaxDanychBodu) + ".",
-                                MsgBox::Exclamation);
-            return 0;
-        }
         GivenPointRecord r;
         r.Point.Name = jmeno;
         r.EqualName = JmenoBodu("");
         body_.push_back(r);
         n = static_cast<CisloDanehoBodu>(body_.size());
+        podleJmena_.emplace(jmeno, n);
     }
     StationRecord& p = body_[static_cast<std::size_t>(n - 1)].Point;
     p.X = x;
@@ -55,16 +47,10 @@ CisloDanehoBodu GivenPointTable::SetGivenPoint(std::string_view name, double x, 
 bool GivenPointTable::SetGivenPointSource(std::string_view name, std::string_view equalName,
                                           const std::string& source, Platforma& platforma)
 {
-    const std::string jmeno = JmenoBodu(name);
-    GivenPointRecord* bod = nullptr;
-    for (GivenPointRecord& r : body_) {
-        if (r.Point.Name == jmeno) {
-            bod = &r;
-            break;
-        }
-    }
-    if (!bod)
+    const CisloDanehoBodu n = FindGivenPoint(name);
+    if (n == 0)
         return false;
+    GivenPointRecord* bod = &body_[static_cast<std::size_t>(n - 1)];
     std::int32_t zdroj = 0;
     if (!source.empty()) {
         for (std::size_t i = 0; i < zdroje_.size() && zdroj == 0; ++i) {
@@ -109,6 +95,10 @@ bool GivenPointTable::RemoveGivenPoint(int n)
     if (n < 1 || n > static_cast<int>(body_.size()))
         return false;
     body_.erase(body_.begin() + (n - 1));
+    // The later points have moved down by one.
+    podleJmena_.clear();
+    for (std::size_t i = 0; i < body_.size(); ++i)
+        podleJmena_.emplace(body_[i].Point.Name, static_cast<CisloDanehoBodu>(i + 1));
     return true;
 }
 

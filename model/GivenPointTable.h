@@ -8,11 +8,11 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace lomvira {
 
-inline constexpr int MaxDanychBodu = 2000;
 inline constexpr int MaxZdroju = 50;
 // The source text of points from the notebook itself.
 inline constexpr const char* ZdrojZapisnik = "Zápisník";
@@ -35,9 +35,9 @@ public:
     CisloDanehoBodu GivenPointCount() const { return static_cast<CisloDanehoBodu>(body_.size()); }
     // Number of the point with that (10-character) name, or 0.
     CisloDanehoBodu FindGivenPoint(std::string_view name) const;
-    // Gives the named point its coordinates; an unknown name is appended. Returns the
-    // point's number, or 0 when a 2001st point or a coordinate that is not finite is
-    // refused (the user is told why).
+    // Gives the named point its coordinates; an unknown name is appended (as many as
+    // memory holds). Returns the point's number, or 0 when a coordinate that is not finite
+    // is refused (the user is told why).
     CisloDanehoBodu SetGivenPoint(std::string_view name, double x, double y, double z, Platforma& platforma);
     // Records where the named point came from (an empty source text: the notebook). False
     // when the name is unknown, or when a 51st source is refused (the user is told).
@@ -53,6 +53,7 @@ public:
 
 private:
     std::vector<GivenPointRecord> body_; // point n is body_[n - 1]
+    std::unordered_map<std::string, CisloDanehoBodu> podleJmena_; // by the 10-character name
     std::vector<std::string> zdroje_;     // source n is zdroje_[n - 1]
 };
 

@@ -23,13 +23,20 @@ std::uint64_t ShotTable::Klic(int from, int to)
 }
 
 CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, double varL, double varAz,
-                                double varInc)
+                               double varInc, OdmitnutiZamery* duvod)
 {
+    auto odmitni = [duvod](OdmitnutiZamery d) {
+        if (duvod)
+            *duvod = d;
+        return CisloZamery{0};
+    };
+    if (duvod)
+        *duvod = OdmitnutiZamery::Zadne;
     if (a < 1 || b < 1)
-        return 0;
+        return odmitni(OdmitnutiZamery::NeplatnyBod);
     if (!KladneKonecne(L) || !KladneKonecne(varL) || !KladneKonecne(varAz) || !KladneKonecne(varInc)
         || !std::isfinite(Az) || !std::isfinite(Inc))
-        return 0;
+        return odmitni(OdmitnutiZamery::NeplatnaHodnota);
     if (a > b) { // the measurement turned round into the stored direction
         std::swap(a, b);
         Az += PI;
@@ -43,12 +50,12 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
     const double incW = Inc / varInc;
     if (!std::isfinite(wL) || !std::isfinite(wAz) || !std::isfinite(wInc) || !std::isfinite(invL)
         || !std::isfinite(incW))
-        return 0; // a variance so small that its weight overflows
+        return odmitni(OdmitnutiZamery::NeplatnaHodnota); // a length or variance so small that its weight overflows
 
     CisloZamery n = FindShot(a, b);
     if (n == 0) {
         if (zamery_.size() >= static_cast<std::size_t>(MaxCislo))
-            return 0;
+            return odmitni(OdmitnutiZamery::PrilisMnohoZamer);
         ShotRecord r;
         r.From = a;
         r.To = b;
@@ -61,16 +68,23 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
     }
     ShotRecord& r = zamery_[static_cast<std::size_t>(n - 1)];
     if (r.MeasurementCount >= MaxCislo)
-        return 0;
+        return odmitni(OdmitnutiZamery::PrilisMnohoMereni);
     // Readings of 0.1° and 359.9° lie 0.2° apart, not a full turn less 0.2°.
     const double odchylka = NormalizeSignedAngle(Az - r.RefAzimuth);
+    const double sumy[6] = {r.SumInvLength + invL,  r.SumAzimuthDev + odchylka / varAz,
+                            r.SumInclination + incW, r.SumWeightLength + wL,
+                            r.SumWeightAzimuth + wAz, r.SumWeightInclination + wInc};
+    // A repeated measurement whose weight would carry a sum past the largest double.
+    for (double v : sumy)
+        if (!std::isfinite(v))
+            return odmitni(OdmitnutiZamery::NeplatnaHodnota);
     r.MeasurementCount++;
-    r.SumInvLength += invL;
-    r.SumAzimuthDev += odchylka / varAz;
-    r.SumInclination += incW;
-    r.SumWeightLength += wL;
-    r.SumWeightAzimuth += wAz;
-    r.SumWeightInclination += wInc;
+    r.SumInvLength = sumy[0];
+    r.SumAzimuthDev = sumy[1];
+    r.SumInclination = sumy[2];
+    r.SumWeightLength = sumy[3];
+    r.SumWeightAzimuth = sumy[4];
+    r.SumWeightInclination = sumy[5];
     return n;
 }
 

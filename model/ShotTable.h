@@ -47,15 +47,23 @@ struct ShotVariances {
     double Inc = 0.0;
 };
 
+// Why the shot table refused a measurement.
+enum class OdmitnutiZamery {
+    Zadne,
+    NeplatnyBod,       // a station number below 1
+    NeplatnaHodnota,   // a length or variance not positive and finite, an angle not finite,
+                       // or a length or variance so small that its weight overflows
+    PrilisMnohoZamer,  // a new pair when MaxCislo shots are held
+    PrilisMnohoMereni, // a pair measured MaxCislo times already
+};
+
 class ShotTable {
 public:
     // Accumulates one measurement from a to b (length, azimuth and inclination in radians,
-    // with their variances) and returns the shot number. Returns 0 and changes nothing for
-    // a station number below 1, a length or variance that is not positive and finite, an
-    // angle that is not finite, a new pair when MaxCislo shots are held, or a pair
-    // measured MaxCislo times already.
+    // with their variances) and returns the shot number. Returns 0 and changes nothing when
+    // it refuses the measurement; `duvod` (when given) then tells why, else Zadne.
     CisloZamery AddShot(int a, int b, double L, double Az, double Inc, double varL, double varAz,
-                         double varInc);
+                        double varInc, OdmitnutiZamery* duvod = nullptr);
     // Shot number of the pair as stored (from < to), or 0.
     CisloZamery FindShot(int from, int to) const;
     // +n when shot n is stored as a to b, -n when as b to a, 0 when there is none.

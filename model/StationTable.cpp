@@ -8,7 +8,8 @@ namespace lomvira {
 
 std::string JmenoBodu(std::string_view name)
 {
-    return PevnaSirka(name, DelkaJmenaBodu);
+    // In NFC, so that a name stored with combining marks is the same station.
+    return PevnaSirka(NFC(name), DelkaJmenaBodu);
 }
 
 CisloBodu StationTable::AddStation(std::string& name, bool* novy)

@@ -16,7 +16,7 @@ inline constexpr std::size_t DelkaJmenaBodu = 10;
 // The most stations a survey can hold.
 inline constexpr int MaxPocetBodu = MaxCislo;
 
-// The name in its stored form: cut to 10 characters, padded with blanks to 10.
+// The name in its stored form: in Unicode NFC, cut to 10 characters, padded with blanks to 10.
 std::string JmenoBodu(std::string_view name);
 
 struct StationRecord {
@@ -37,7 +37,7 @@ class StationTable {
 public:
     // Number of the station of that name, added when new. The name is replaced by its
     // 10-character form; `novy` (when given) tells whether the station was added.
-    // 0 when the station is new and the table already holds 32767 stations.
+    // 0 when the station is new and the table already holds MaxPocetBodu stations.
     CisloBodu AddStation(std::string& name, bool* novy = nullptr);
     // Station number or 0.
     CisloBodu FindStation(std::string_view name) const;

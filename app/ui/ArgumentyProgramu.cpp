@@ -1,5 +1,7 @@
 #include "app/ui/ArgumentyProgramu.h"
 
+#include "common/Soubory.h"
+
 namespace lomvira {
 
 ArgumentyProgramu RozeberArgumenty(const std::vector<std::string>& args)
@@ -30,6 +32,11 @@ ArgumentyProgramu RozeberArgumenty(const std::vector<std::string>& args)
             a.zapisnik = arg;
             souborMa = true;
         }
+    }
+    // Settings asked for by name must be those settings, not silently the defaults.
+    if (a.chyba.empty() && a.nastaveni) {
+        if (const std::string duvod = ProcNelzeCist(*a.nastaveni); !duvod.empty())
+            a.chyba = "Soubor nastavení " + *a.nastaveni + " nelze přečíst: " + duvod + ".";
     }
     return a;
 }

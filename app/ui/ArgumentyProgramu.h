@@ -16,7 +16,9 @@ struct ArgumentyProgramu {
     std::string chyba; // a usage error in Czech; empty when the line is fine
 };
 
-// The arguments after the program name (Qt's own options already removed).
+// The arguments after the program name (Qt's own options already removed). A settings
+// file that exists but cannot be read as one (a folder, a FIFO, no permission) is a usage
+// error.
 ArgumentyProgramu RozeberArgumenty(const std::vector<std::string>& args);
 
 } // namespace lomvira

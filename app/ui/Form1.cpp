@@ -49,43 +49,17 @@ QString Q(const std::string& s)
     return QString::fromStdString(s);
 }
 
-// A notebook counts as CR LF when most of its line ends are CR LF.
-bool MaCrLf(const std::string& text)
-{
-    std::size_t crlf = 0, lf = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n')
-            continue;
-        if (i > 0 && text[i - 1] == '\r')
-            ++crlf;
-        else
-            ++lf;
-    }
-    return crlf > 0 && crlf >= lf;
-}
-
-std::string SCrLf(const std::string& text)
-{
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
-
 // The editor position of a byte offset into the text the load was given. The editor holds
-// UTF-16 and no CR at all (a CR LF of the file is one line break there), so every code point
-// before the offset counts one or two positions and every CR none.
+// UTF-16 and one break per line (a CR LF of the file is one line break there, as is a lone
+// CR), so every code point before the offset counts one or two positions and the CR of a
+// CR LF none.
 int PoziceVEditoru(const std::string& text, std::int32_t bajt)
 {
     const std::size_t konec = bajt < 0 ? 0 : std::min(text.size(), static_cast<std::size_t>(bajt));
     int pozice = 0;
     for (std::size_t i = 0; i < konec;) {
         const char32_t c = CtiZnak(text, i);
-        if (c != U'\r')
+        if (c != U'\r' || i >= text.size() || text[i] != '\n')
             pozice += c > 0xFFFF ? 2 : 1;
     }
     return pozice;
@@ -399,7 +373,7 @@ bool Form1::UlozPrikazem(bool noveJmeno)
 
 bool Form1::UlozDo(const std::string& jmeno)
 {
-    const std::string text = crlf_ ? SCrLf(TextZapisniku()) : TextZapisniku();
+    const std::string text = SKoncemRadku(TextZapisniku(), konecRadku_);
     Kodovani kodovani = kodovani_;
     // Under a new name a notebook that no longer fits Windows-1250 goes to UTF-8, as the
     // refusal to save it under its old name tells the user.
@@ -407,6 +381,12 @@ bool Form1::UlozDo(const std::string& jmeno)
     if (jmeno != kontext_.souborZapisniku && kodovani == Kodovani::Windows1250 &&
         !Utf8NaWindows1250(text, zkouska))
         kodovani = Kodovani::Utf8;
+    // Whoever made the notebook read-only meant it to stay; only the user may say otherwise.
+    if (JeJenProCteni(jmeno) &&
+        kontext_.platforma.ZpravaBox("Soubor je jen pro čtení. Přesto uložit?",
+                                     MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2,
+                                     "Uložení zápisníku") != MsgBox::Yes)
+        return false;
     kontext_.StavovyRadek("Ukládám soubor " + jmeno + "...");
     const std::string chyba = UlozZapisnik(jmeno, text, kodovani);
     kontext_.StavovyRadek("");
@@ -453,7 +433,7 @@ bool Form1::NovyZapisnik()
     ClrForm();
     kontext_.souborZapisniku = *jmeno;
     kodovani_ = Kodovani::Utf8;
-    crlf_ = false;
+    konecRadku_ = KonecRadku::LF;
     AktualizujTitulek();
     return true;
 }
@@ -468,7 +448,7 @@ void Form1::CtiZapisnik()
     kontext_.StavovyRadek("");
     kontext_.StavovyRadek("Načítání souboru " + kontext_.souborZapisniku);
     // The text as the file holds it, CR LF included, so that the error positions fit it.
-    nacitanyText_ = crlf_ ? SCrLf(TextZapisniku()) : TextZapisniku();
+    nacitanyText_ = SKoncemRadku(TextZapisniku(), konecRadku_);
     NactiZapisnik(kontext_, nacitanyText_, this);
     if (kontext_.posledniChybaNacteni == 0 && kontext_.stav.JeNacteno()) {
         kontext_.StavovyRadek("Aktualizace výpisů");
@@ -670,7 +650,7 @@ std::string Form1::TextZapisniku() const
 
 void Form1::NastavText(const std::string& text)
 {
-    crlf_ = MaCrLf(text);
+    konecRadku_ = NejcastejsiKonecRadku(text);
     const QSignalBlocker ticho(editor_);
     editor_->setPlainText(Q(text));
 }

@@ -162,8 +162,9 @@ private:
     bool zmeneno_ = false;
     bool zmenenoOdNacteni_ = false;
     Kodovani kodovani_ = Kodovani::Utf8;
-    // Whether the notebook's lines end with CR LF; the editor itself only knows line breaks.
-    bool crlf_ = false;
+    // How the notebook's lines end in its file (the most frequent kind); the editor itself
+    // only knows line breaks.
+    KonecRadku konecRadku_ = KonecRadku::LF;
     // The file the next file dialog starts at; the command line puts its name here.
     std::string jmenoVDialogu_;
     // The text of the last load, as the load saw it: its error positions point into it.

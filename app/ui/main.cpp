@@ -42,6 +42,9 @@ int main(int argc, char** argv)
     lomvira::Kontext kontext(platforma, *nastaveni);
     lomvira::Form1 okno(kontext);
     platforma.PripojOkno(&okno, okno.StavovyPanel("koment"));
+    // The user's own options file cannot be read: the defaults apply, and the user is told.
+    if (const std::string chyba = nastaveni->Chyba(); !chyba.empty())
+        platforma.ZpravaBox(chyba, lomvira::MsgBox::Exclamation, "Nastavení");
     okno.Spust(arg.zapisnik);
     okno.show();
     return app.exec();

@@ -1,7 +1,8 @@
 #pragma once
 // The settings store over QSettings: INI files in the user's configuration folder, one
 // per application name, sections as groups. With a file name, everything goes to that
-// one file (tests and scripts never touch the user's settings).
+// one file (tests and scripts never touch the user's settings). Only a regular file is
+// read: QSettings would wait for ever on a FIFO.
 
 #include "common/Nastaveni.h"
 
@@ -28,12 +29,23 @@ public:
     // Where the options of this application name are kept.
     std::string Cesta(const std::string& app);
 
+    // Why the options file cannot be read (it is a folder, a FIFO, a device, or not
+    // readable), with the note that the defaults apply; "" when it can be read or does not
+    // exist yet. Such a file is never read or written: the options then live in memory.
+    std::string Chyba();
+
 private:
-    QSettings& Store(const std::string& app);
+    // The store of the application name; nullptr when its file is refused.
+    QSettings* Store(const std::string& app);
     QString Group(const std::string& app, const std::string& section) const;
+    // The file QSettings would read for the application name.
+    QString Soubor(const std::string& app) const;
 
     std::optional<std::string> file_;
     std::map<std::string, std::unique_ptr<QSettings>> stores_;
+    // The values of refused files, and why the first was refused.
+    std::map<std::string, std::string> vPameti_;
+    std::string chyba_;
 };
 
 } // namespace lomvira

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -19,7 +22,10 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
+
+extern char** environ;
 
 namespace {
 
@@ -229,6 +235,44 @@ TEST(Cli, PrintAndDrawWriteTheirFiles)
     const Beh beh = Spust(tmp, ini, {"draw", mer.string(), "-o", (tmp.Cesta() / "chybi" / "o.png").string()});
     EXPECT_EQ(beh.kod, 2);
     EXPECT_NE(beh.chyby.find("nelze uložit"), std::string::npos) << beh.chyby;
+}
+
+// A write that fails is a failure: output to a full disk or to a reader that has gone away
+// ends with exit status 2 and a word on standard error.
+TEST(Cli, SelhanyZapisVystupuKonciChybou)
+{
+    DocasnaSlozka tmp;
+    const std::string ini = tmp.Cesta() / "n.ini", mer = tmp.Cesta() / "z.mer", chyby = tmp.Cesta() / "err";
+    Zapis(ini, "");
+    Zapis(mer, "! VZD = SIK\n* A 0 0 0\nA B 10 90 0\n"); // VZD makes a notice on standard error
+    int roura[2];
+    ASSERT_EQ(pipe(roura), 0);
+    close(roura[0]); // nobody reads
+    const int plny = open("/dev/full", O_WRONLY), nic = open("/dev/null", O_WRONLY);
+    const std::tuple<int, int, int, const char*> pripady[] = {
+        {nic, -1, 0, ""},
+        {plny, -1, 2, "Standardní výstup nelze zapsat: na disku není místo."},
+        {roura[1], -1, 2, "Standardní výstup nelze zapsat: příjemce výstupu jej už nečte"},
+        {nic, plny, 2, ""}};
+    for (const auto& [out, err, kod, hlaseni] : pripady) {
+        const int e = err >= 0 ? err : open(chyby.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_t akce;
+        posix_spawn_file_actions_init(&akce);
+        posix_spawn_file_actions_adddup2(&akce, out, 1);
+        posix_spawn_file_actions_adddup2(&akce, e, 2);
+        std::string args[] = {LOMVIRA_CLI, "--settings", ini, "compute", "--csv", mer};
+        char* argv[] = {args[0].data(), args[1].data(), args[2].data(), args[3].data(), args[4].data(),
+                        args[5].data(), nullptr};
+        pid_t pid = 0;
+        int status = -1;
+        ASSERT_EQ(posix_spawn(&pid, LOMVIRA_CLI, &akce, nullptr, argv, environ), 0);
+        posix_spawn_file_actions_destroy(&akce);
+        waitpid(pid, &status, 0);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, kod) << hlaseni;
+        EXPECT_NE(Cti(chyby).find(hlaseni), std::string::npos) << Cti(chyby);
+        if (err < 0)
+            close(e);
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lomvira {
@@ -178,6 +179,68 @@ TEST_F(Soubory, ZapisDoSlozkyJenProCteni)
     EXPECT_NE(reason.find(path + " nelze uložit: přístup odepřen"), std::string::npos) << reason;
     EXPECT_EQ(Cti(path), "stary");
     EXPECT_EQ(Obsah(), std::vector<std::string>{"v.txt"});
+}
+
+// --- reading only regular files, saving through links with the old file's properties ---
+
+TEST_F(Soubory, CteSeJenObycejnySouborDoMeze)
+{
+    fs::create_directories(Cesta("slozka"));
+    ASSERT_EQ(mkfifo(Cesta("roura").c_str(), 0600), 0);
+    Zapis(Cesta("velky.mer"), "");
+    fs::resize_file(Cesta("velky.mer"), MaxVelikostZapisniku + 1); // sparse: no disk taken
+    const std::pair<std::string, const char*> pripady[] = {{Cesta("slozka"), "je to složka"},
+                                                           {Cesta("roura"), "je to roura (FIFO)"},
+                                                           {"/dev/zero", "je to zařízení"},
+                                                           {Cesta("velky.mer"), "je větší než 512 MB"}};
+    for (const auto& [cesta, duvod] : pripady) {
+        const NactenyText r = NactiZapisnik(cesta); // a FIFO without a writer must not block
+        EXPECT_TRUE(r.chyba.find(cesta) != std::string::npos && r.chyba.find(duvod) != std::string::npos) << r.chyba;
+    }
+}
+
+TEST_F(Soubory, UlozeniPresOdkazyAVlastnostiStarehoSouboru)
+{
+    fs::create_directories(Cesta("jinde"));
+    Zapis(Cesta("jinde/cil.mer"), "stary");
+    fs::create_symlink(Cesta("jinde/cil.mer"), Cesta("absolutni.mer"));
+    fs::create_symlink("jinde/cil.mer", Cesta("relativni.mer"));
+    fs::create_symlink("relativni.mer", Cesta("retez.mer"));
+    fs::create_symlink("jinde/novy.mer", Cesta("mrtvy.mer"));
+    for (const auto& [odkaz, cil] : {std::pair{"absolutni.mer", "jinde/cil.mer"}, {"relativni.mer", "jinde/cil.mer"},
+                                     {"retez.mer", "jinde/cil.mer"}, {"mrtvy.mer", "jinde/novy.mer"}}) {
+        ASSERT_EQ(ZapisSouborBezpecne(Cesta(odkaz), odkaz), "") << odkaz;
+        EXPECT_TRUE(fs::is_symlink(Cesta(odkaz)) && Cti(Cesta(cil)) == odkaz) << odkaz;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(Cesta("jinde")), fs::directory_iterator()), 2);
+
+    // Permission bits stay, the set-user and set-group bits go; root keeps owner and group.
+    const std::string path = Cesta("jinde/cil.mer");
+    const bool root = geteuid() == 0;
+    ASSERT_EQ(chmod(path.c_str(), 06751) | (root ? chown(path.c_str(), 4321, 8765) : 0), 0);
+    ASSERT_EQ(ZapisSouborBezpecne(Cesta("retez.mer"), "novy"), "");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0751u);
+    EXPECT_TRUE(!root || (st.st_uid == 4321 && st.st_gid == 8765));
+}
+
+TEST_F(Soubory, JenProCteniADlouhyRadek)
+{
+    Zapis(Cesta("a.mer"), "stary");
+    EXPECT_FALSE(JeJenProCteni(Cesta("a.mer")));
+    fs::permissions(Cesta("a.mer"), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_TRUE(JeJenProCteni(Cesta("a.mer")));
+
+    // Any line end ends a line; the CR of a CR LF belongs to no line.
+    const std::string dlouhy(MaxDelkaRadku + 1, 'a'), nejdelsi(MaxDelkaRadku, 'a');
+    EXPECT_EQ(PrilisDlouhyRadek(nejdelsi + "\r\n" + nejdelsi), 0u);
+    EXPECT_EQ(PrilisDlouhyRadek("a\r\rb\n" + dlouhy), 4u);
+    // Such a notebook is not saved: it could never be opened again.
+    const std::string duvod = UlozZapisnik(Cesta("a.mer"), "a\r" + dlouhy, Kodovani::Utf8);
+    EXPECT_NE(duvod.find("řádek 2 je delší než 32767 bajtů"), std::string::npos) << duvod;
+    EXPECT_EQ(Cti(Cesta("a.mer")), "stary");
+    EXPECT_EQ(Obsah(), std::vector<std::string>{"a.mer"});
 }
 
 } // namespace

@@ -77,5 +77,16 @@ TEST(Text, PlatneUtf8)
         EXPECT_EQ(JePlatneUtf8(c.bytes), c.valid) << testing::PrintToString(std::string(c.bytes));
 }
 
+TEST(Text, NfcSjednotiZpusobyZapisu)
+{
+    const std::pair<std::string, std::string> pripady[] = {
+        {"C\xCC\x8C" "ert", "Čert"},                    // C and a combining caron
+        {"u\xCC\x8A" "e\xCC\x81", "ůé"},                // ring above, acute
+        {"\xFF" "C\xCC\x8C", "\xFF" "C\xCC\x8C"},      // not UTF-8: left as it is
+    };
+    for (const auto& [vstup, nfc] : pripady)
+        EXPECT_EQ(NFC(vstup), nfc) << vstup;
+}
+
 } // namespace
 } // namespace lomvira

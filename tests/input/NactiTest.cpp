@@ -255,15 +255,16 @@ TEST_F(NactiTest, ErrorsAndTheirLines)
         {"! KOMPAS = ( K )\n! KOMPAS = L, 2\n", 52, 2},
         {"! KOMPAS =\n", 51, 1},
         {"! SKLONOMER = , 5\n", 51, 1},
-        // A definition is read as a whole block, so its error is on the block's last line.
+        // An error inside a definition block is on the block's line that holds it: the
+        // name's line, the faulty property's line, the last line when the name is missing.
         {"! SKLONOMER = (\n\n  )\n", 51, 3},
         {"! DELKOMER = ( P )\n! DELKOMER = ( P )\n", 53, 2},
-        {"! SKLONOMER = ( S )\n! SKLONOMER = ( S\n! PRE = 1\n)\n", 53, 4},
+        {"! SKLONOMER = ( S )\n! SKLONOMER = ( S\n! PRE = 1\n)\n", 53, 2},
         {"! DELKOMER = ( P\n  PRE = 1 )\n", 43, 2},
-        {"! DELKOMER = ( P\n! ODCH = 1\n)\n", 43, 3},
-        {"! KOMPAS = ( K\n! ZPU = SIK\n)\n", 43, 3},
-        {"! KOMPAS = ( K )\n! KOMPAS = ( K\n! JED = G\n)\n", 43, 4}, // a repeated compass takes ODCH only
-        {"! DELKOMER = ( P\n! PRE 1\n)\n", 2, 3},
+        {"! DELKOMER = ( P\n! ODCH = 1\n)\n", 43, 2},
+        {"! KOMPAS = ( K\n! ZPU = SIK\n)\n", 43, 2},
+        {"! KOMPAS = ( K )\n! KOMPAS = ( K\n! JED = G\n)\n", 43, 3}, // a repeated compass takes ODCH only
+        {"! DELKOMER = ( P\n! PRE 1\n)\n", 2, 2},
         {"! DELKOMER = ) P\n", 811, 1},
         {"! KOMPAS = ) K\n", 911, 1},
         {"! SKLONOMER = ) S\n", 1011, 1},
@@ -619,6 +620,29 @@ TEST_F(NactiTest, ListingSectionsAfterTheInstrumentsComeInOrder)
     const std::string radek = v.substr(mereni1, v.find("\r\n", mereni1) - mereni1);
     EXPECT_NE(radek.find("\tO=0"), std::string::npos) << radek;
     EXPECT_NE(radek.find("\tD=2"), std::string::npos) << radek;
+}
+
+// Declinations and deviations up to a full turn are taken, beyond it they are error 8 on
+// their line, wherever the compass's unit is given; a declination date must be a real day.
+TEST_F(NactiTest, DeclinationsDeviationsAndDatesBeyondTheirRange)
+{
+    const std::tuple<std::string, int, int> pripady[] = {
+        {"! DEKLINACE = 4.2, 20240229\n! DEKLINACE = -360\n! DEKLINACE = 400/G\n! DEKLINACE = 6.28/R\n", 0, 0},
+        {"! DEKLINACE = 4.2, 20230229\n", ChybaDatumu, 1},
+        {"! DEKLINACE = -360.01\n", ChybaHodnoty, 1},
+        {"! DEKLINACE = 6.29/R\n", ChybaHodnoty, 1},
+        {"! KOMPAS = ( K\n! ODCH = 390\n! JED = GRADY\n)\n! KOMPAS = K, 400\n", 0, 0},
+        {"! KOMPAS = ( K\n! ODCH = 401\n! JED = GRADY\n)\n", ChybaHodnoty, 2},
+        {"! KOMPAS = ( K )\n! KOMPAS = ( K\n! ODCH = -361\n)\n", ChybaHodnoty, 3},
+        {"! KOMPAS = ( K )\n! KOMPAS = K, 361\n", ChybaHodnoty, 2},
+    };
+    for (const auto& [text, chyba, radek] : pripady) {
+        Parsuj(text);
+        if (chyba == 0)
+            EXPECT_EQ(n->Error(), 0) << text;
+        else
+            OcekavejChybu(text, chyba, radek);
+    }
 }
 
 } // namespace

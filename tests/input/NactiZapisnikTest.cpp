@@ -197,10 +197,7 @@ TEST_F(NactiZapisnikTest, ErrorMessagesAndHelpContexts)
         {"! KOMPAS = ( K\n! ODCH = 1\n)\n! KOMPAS = Q\n",
          "Pokus o použití nedefinovaného měřidla." + CRLF + "! KOMPAS = Q", 0},
         {"A B 0 1 2\n",
-         "Nepřípustná hodnota měření: nulová délka, nekonečná šikmá délka (vodorovný délkoměr při sklonu "
-         "±90°, "
-         "svislý při sklonu 0°) nebo číslo mimo rozsah." +
-             CRLF + "A B 0 1 2",
+         ChybaText(ChybaHodnoty) + CRLF + "A B 0 1 2",
          0},
     };
     for (const Pripad& c : pripady) {

@@ -42,8 +42,9 @@ TEST(VstupRadky, SmiseneKonceRadkuAZacatkyVTextu)
         std::size_t zacatek;
         bool lf;
     };
-    // A lone CR does not end a line; the last line needs no terminator.
-    const std::vector<Radek> radky = {{"AB", 1, false}, {"CD", 5, true}, {"E\rF", 8, false}, {"", 13, true}, {"GH", 14, false}};
+    // A lone CR ends a line as LF and CR LF do; the last line needs no terminator.
+    const std::vector<Radek> radky = {{"AB", 1, false}, {"CD", 5, true}, {"E", 8, false}, {"F", 10, false},
+                                      {"", 13, true},   {"GH", 14, false}};
     Vstup v = Zapisnik("AB\r\nCD\nE\rF\r\n\nGH");
     for (const Radek& r : radky) {
         ASSERT_FALSE(v.Konec()) << r.text;

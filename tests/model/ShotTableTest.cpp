@@ -155,3 +155,26 @@ TEST(ShotFlags, PackAndUnpackFiveTwoBitValues)
     // Only the low two bits of each value count: -1 is 3, 4 is 0.
     EXPECT_EQ(PackFlags(-1, 4, 0, 0, 7), 3 | 3 << 8);
 }
+
+TEST(ShotTable, EveryRefusalTellsItsReason)
+{
+    struct Pripad {
+        int a;
+        double L, varL;
+        OdmitnutiZamery duvod;
+    };
+    const Pripad pripady[] = {
+        {1, 5.0, 1e-4, OdmitnutiZamery::Zadne},           {0, 5.0, 1e-4, OdmitnutiZamery::NeplatnyBod},
+        {1, 1e-320, 1e-4, OdmitnutiZamery::NeplatnaHodnota},
+        // Each weight fits, but a second one would carry the sum past the largest double.
+        {3, 1e-308, 1.0, OdmitnutiZamery::Zadne},         {3, 1e-308, 1.0, OdmitnutiZamery::NeplatnaHodnota},
+    };
+    ShotTable t;
+    for (const Pripad& c : pripady) {
+        OdmitnutiZamery duvod = OdmitnutiZamery::PrilisMnohoZamer;
+        const CisloZamery n = t.AddShot(c.a, c.a + 1, c.L, 0.0, 0.0, c.varL, 1e-6, 1e-6, &duvod);
+        EXPECT_EQ(duvod, c.duvod) << c.a << " " << c.L << " " << c.varL;
+        EXPECT_EQ(n != 0, c.duvod == OdmitnutiZamery::Zadne);
+    }
+    EXPECT_EQ(std::pair(t.GetMeasurementCount(1), t.GetMeasurementCount(2)), std::pair(1, 1));
+}

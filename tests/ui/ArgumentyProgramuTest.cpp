@@ -17,7 +17,7 @@ TEST(ArgumentyProgramu, SettingsFileOneNotebookAndUsageErrors)
     EXPECT_EQ(RozeberArgumenty({"--", "--divne.mer"}).zapisnik, "--divne.mer");
 
     for (const auto& spatne : std::vector<std::vector<std::string>>{
-             {"--settings"}, {"--settings="}, {"a.mer", "b.mer"}, {"--answer", "yes"}})
+             {"--settings"}, {"--settings="}, {"a.mer", "b.mer"}, {"--answer", "yes"}, {"--settings", "/"}})
         EXPECT_NE(RozeberArgumenty(spatne).chyba, "") << spatne[0];
 }
 

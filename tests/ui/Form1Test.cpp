@@ -337,5 +337,54 @@ TEST_F(Form1Test, OptionsFontAndAboutBox)
     EXPECT_EQ(platforma.boxes.at(1).text.rfind("Lomvira pro Windows verze ", 0), 0u);
 }
 
+// --- line ends, links, read-only notebooks and lines too long to read back ---
+
+TEST_F(Form1Test, LineEndsOfTheFileStayAndEveryLineEndsALine)
+{
+    // Saved after "C D 1 2 3" was typed at the end; mixed line ends become the most frequent kind.
+    for (const auto& [soubor, ulozeny] :
+         {std::pair{"A B 1 2 3\rB C 1 2 3\r", "A B 1 2 3\rB C 1 2 3\rC D 1 2 3\r"},
+          {"A B 1 2 3\r\nB C 1 2 3\n\r\n\r", "A B 1 2 3\r\nB C 1 2 3\r\n\r\n\r\nC D 1 2 3\r\n"}}) {
+        const std::string cesta = Soubor("konce.mer", soubor);
+        ASSERT_TRUE(Otevri(cesta));
+        Napis("C D 1 2 3\n");
+        ASSERT_TRUE(okno.PrikazSoubor(Uloz));
+        EXPECT_EQ(CtiBajty(cesta), ulozeny) << testing::PrintToString(std::string(soubor));
+    }
+    // The faulty line of a notebook with lone CRs is the one selected.
+    ASSERT_TRUE(Otevri(Soubor("chyba.mer", "A B 1 2 3\rB C 10\rC D 1 2 3\r"), PrikazSouboru::Otevri));
+    EXPECT_EQ(kontext.posledniChybaNacteni, 3);
+    EXPECT_EQ(okno.Editor()->textCursor().selectedText(), "B C 10");
+}
+
+TEST_F(Form1Test, SavingAsksBeforeReadOnlyAndRefusesLinesTooLongToRead)
+{
+    // Read-only: No keeps the file and the edits, Yes saves and the file stays read-only.
+    const std::string cil = Soubor("jen.mer", "A B 1 2 3\nB C 1 2 3\n");
+    const auto jenCteni = std::filesystem::perms::owner_read | std::filesystem::perms::group_read;
+    std::filesystem::permissions(cil, jenCteni);
+    ASSERT_TRUE(Otevri(cil));
+    Napis("C D 1 2 3\n");
+    platforma.answers = {MsgBox::No};
+    EXPECT_FALSE(okno.PrikazSoubor(Uloz));
+    EXPECT_EQ(platforma.boxes.back().text, "Soubor je jen pro čtení. Přesto uložit?");
+    EXPECT_TRUE(okno.Zmeneno());
+    EXPECT_EQ(CtiBajty(cil), "A B 1 2 3\nB C 1 2 3\n");
+    platforma.answers = {MsgBox::Yes};
+    ASSERT_TRUE(okno.PrikazSoubor(Uloz));
+    EXPECT_EQ(CtiBajty(cil), "A B 1 2 3\nB C 1 2 3\nC D 1 2 3\n");
+    EXPECT_EQ(std::filesystem::status(cil).permissions() & std::filesystem::perms::all, jenCteni);
+
+    // A line of 40,000 characters: nothing is written, the text stays in the editor.
+    const std::string dlouhy = Soubor("dlouhy.mer", "A B 1 2 3\n");
+    ASSERT_TRUE(Otevri(dlouhy));
+    Napis("# " + QString(40000, 'x') + "\n");
+    EXPECT_FALSE(okno.PrikazSoubor(Uloz));
+    EXPECT_NE(platforma.boxes.back().text.find("řádek 2 je delší než 32767 bajtů"), std::string::npos);
+    EXPECT_EQ(okno.TextZapisniku().size(), 10u + 40003u);
+    EXPECT_TRUE(okno.Zmeneno());
+    EXPECT_EQ(CtiBajty(dlouhy), "A B 1 2 3\n");
+}
+
 } // namespace
 } // namespace lomvira::test

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -76,6 +78,20 @@ TEST(QtUlozisteNastaveni, NezapisatelnySouborSeHlasi)
     QtUlozisteNastaveni store(file);
     const std::string reason = UlozNastaveni(store, Volby{});
     EXPECT_NE(reason.find(file), std::string::npos) << reason;
+}
+
+TEST(QtUlozisteNastaveni, RouraSeNectePlatiVychozi)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const std::string file = tmp.filePath("LOMVIRA.ini").toStdString();
+    ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    QtUlozisteNastaveni store(file); // reading a FIFO would wait for a writer for ever
+    EXPECT_NE(store.Chyba().find(file + " nelze přečíst: je to roura (FIFO)"), std::string::npos) << store.Chyba();
+    EXPECT_EQ(NactiNastaveni(store).DK, Volby{}.DK);
+    store.Zapis(AplikaceNastaveni, "Vypocet", "DK", "0.01");
+    EXPECT_EQ(store.Cti(AplikaceNastaveni, "Vypocet", "DK"), "0.01");
+    EXPECT_NE(store.Uloz().find("nebylo uloženo"), std::string::npos);
 }
 
 } // namespace

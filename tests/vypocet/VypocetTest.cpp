@@ -16,6 +16,8 @@
 
 #include <cmath>
 #include <functional>
+#include <new>
+#include <tuple>
 
 namespace lomvira {
 namespace {
@@ -254,6 +256,44 @@ TEST(RotationFit, PresnaDataVratiUhelPoJedineIteraci)
     EXPECT_NEAR(RotationFit(d, platforma), 0.2, 1e-12);
     EXPECT_TRUE(platforma.boxes.empty());
     EXPECT_EQ(RotationFit({}, platforma), 0.0);
+}
+
+// Runs out of memory the first time the status line shows a text beginning with `kde`.
+class DochaziPamet : public test::FakePlatforma {
+public:
+    void StavovyRadek(const std::string& text) override
+    {
+        FakePlatforma::StavovyRadek(text);
+        if (!kde.empty() && text.rfind(kde, 0) == 0) {
+            kde.clear();
+            throw std::bad_alloc();
+        }
+    }
+    std::string kde;
+};
+
+// Running out of memory inside a phase is caught at its boundary: the user is told, the
+// stage falls back, and the phases run again once memory is back.
+TEST(NedostatekPameti, FazeSeOhlasiAVratiStav)
+{
+    const std::tuple<const char*, const char*, int> pripady[] = {
+        {"Komprese OBLASTÍ", "Zápisník nelze načíst: nedostatek paměti.", 0},
+        {"Separace", "Vektorizaci nelze dokončit: nedostatek paměti.", 1},
+        {"Řešení skupiny", "Výpočet nelze dokončit: nedostatek paměti.", 2},
+    };
+    for (const auto& [kde, zprava, stav] : pripady) {
+        DochaziPamet p;
+        PametoveNastaveni nastaveni;
+        Kontext k(p, nastaveni);
+        p.kde = kde;
+        for (int beh = 0; beh < 2; ++beh) {
+            NactiZapisnik(k, "* A 0 0 0\nA B 10 0 0\nB C 10 90 0\nC A 14.1421356 225 0\n");
+            Vectorize(k);
+            SpustVypocet(k);
+            EXPECT_EQ(k.stav.Stav, beh == 0 ? stav : 3) << kde;
+        }
+        EXPECT_EQ(p.boxes.at(0).text, zprava);
+    }
 }
 
 } // namespace
