@@ -23,7 +23,7 @@
 
 namespace lomvira {
 
-struct StavZpracovani;
+class StavZpracovani;
 struct Model;
 class Platforma;
 
