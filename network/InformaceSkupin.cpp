@@ -1,6 +1,7 @@
 #include "network/InformaceSkupin.h"
 
 #include "common/Cisla.h"
+#include "coords/SourSystTransf.h"
 
 #include <cmath>
 
@@ -19,8 +20,10 @@ std::string Uhel(double radiany, int jednotky)
 
 } // namespace
 
-std::vector<ShotDeviation> ComputeShotDeviations(const Model& model, const Krizovat& sit)
+std::vector<ShotDeviation> ComputeShotDeviations(const Model& model, const Krizovat& sit,
+                                                 const SourSystem& soustava)
 {
+    const SourSystTransf t(soustava);
     std::vector<ShotDeviation> tabulka(static_cast<std::size_t>(model.shots.ShotCount()));
     for (int r = 1; r <= model.regions.RegionCount(); ++r) {
         for (int g = 1; g <= sit.GroupCount(r); ++g) {
@@ -38,7 +41,8 @@ std::vector<ShotDeviation> ComputeShotDeviations(const Model& model, const Krizo
                 const ShotValues m = model.shots.GetShot(zamera);
                 const StationRecord a = model.stations.GetStation(m.From);
                 const StationRecord b = model.stations.GetStation(m.To);
-                const double dx = b.X - a.X, dy = b.Y - a.Y, dz = b.Z - a.Z;
+                const Bod rozdil = t.GeogrToKart({"", b.X - a.X, b.Y - a.Y, b.Z - a.Z});
+                const double dx = rozdil.X, dy = rozdil.Y, dz = rozdil.Z;
                 const double vodorovna = std::hypot(dx, dy);
                 double ignor = 0, smer = 0;
                 PolarniSouradnice(dx, dy, ignor, smer);

@@ -2,6 +2,7 @@
 // What the group information window shows: the shot deviations after an adjustment, and
 // the texts that describe a group, its degree of adjustment and a region's rotation.
 
+#include "coords/SourSystem.h"
 #include "model/Model.h"
 #include "network/Krizovat.h"
 
@@ -19,8 +20,10 @@ struct ShotDeviation {
 };
 
 // One entry per shot (shot k at k - 1): for the shots of network groups, the adjusted
-// coordinates against the measured means; for the others only their group's kind.
-std::vector<ShotDeviation> ComputeShotDeviations(const Model& model, const Krizovat& sit);
+// coordinates against the measured means; for the others only their group's kind. The
+// stations lie in the frame of the notebook's system, turned against the measured one.
+std::vector<ShotDeviation> ComputeShotDeviations(const Model& model, const Krizovat& sit,
+                                                 const SourSystem& soustava);
 
 // "Skupina " g " " and the kind's letter.
 std::string PopisSkupiny(int g, int kind);

@@ -197,7 +197,7 @@ void InformaceOSkupinach(Form1& okno)
                               "Informace o skupinách");
         return;
     }
-    Form3 okno3(k.model, k.sit, k.stav, &okno);
+    Form3 okno3(k.model, k.sit, k.stav, k.Soustava() ? *k.Soustava() : SourSystem(), &okno);
     okno3.exec();
 }
 

@@ -55,7 +55,8 @@ QWidget* SNadpisem(const QString& nadpis, QListWidget* seznam, QWidget* rodic)
 
 } // namespace
 
-Form3::Form3(const Model& model, const Krizovat& sit, const StavZpracovani& stav, QWidget* parent)
+Form3::Form3(const Model& model, const Krizovat& sit, const StavZpracovani& stav, const SourSystem& soustava,
+             QWidget* parent)
     : QDialog(parent), model_(model), sit_(sit), stav_(stav)
 {
     setObjectName("Form3");
@@ -112,7 +113,7 @@ Form3::Form3(const Model& model, const Krizovat& sit, const StavZpracovani& stav
     connect(zamery_, &QListWidget::currentRowChanged, this, [this] { VybranaZamera(); });
     connect(stupne_, &QRadioButton::toggled, this, [this] { ZmenaJednotek(); });
 
-    odchylky_ = ComputeShotDeviations(model_, sit_);
+    odchylky_ = ComputeShotDeviations(model_, sit_, soustava);
     stupen_->setText(QStringLiteral("Stupeň vyrovnání:"));
     oblast_->addItem(QStringLiteral("Všechny oblasti"));
     for (int r = 1; r <= model_.regions.RegionCount(); ++r)

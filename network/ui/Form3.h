@@ -22,7 +22,8 @@ class Form3 : public QDialog {
     Q_OBJECT
 
 public:
-    Form3(const Model& model, const Krizovat& sit, const StavZpracovani& stav, QWidget* parent = nullptr);
+    Form3(const Model& model, const Krizovat& sit, const StavZpracovani& stav, const SourSystem& soustava,
+          QWidget* parent = nullptr);
 
     QListWidget* Oblasti() const { return oblast_; }
     QListWidget* Skupiny() const { return skupina_; }

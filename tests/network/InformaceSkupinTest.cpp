@@ -4,6 +4,7 @@
 #include "app/Kontext.h"
 #include "app/NactiZapisnik.h"
 #include "app/Vypocet.h"
+#include "common/Cisla.h"
 #include "network/InformaceSkupin.h"
 #include "support/FakePlatforma.h"
 
@@ -58,7 +59,7 @@ TEST(InformaceSkupin, ALoopTurnedOntoItsGivenPointsKeepsNoDeviation)
     Vectorize(k);
     ASSERT_EQ(SpustVypocet(k), "");
     ASSERT_GT(std::fabs(k.model.regions.GetRegionRotation(1)), 0.1);
-    const std::vector<ShotDeviation> odchylky = ComputeShotDeviations(k.model, k.sit);
+    const std::vector<ShotDeviation> odchylky = ComputeShotDeviations(k.model, k.sit, *k.Soustava());
     ASSERT_EQ(odchylky.size(), 5u);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(odchylky[i].Adjusted, -1) << i;

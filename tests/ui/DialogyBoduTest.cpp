@@ -188,7 +188,7 @@ TEST_F(DialogyBoduTest, GroupInformationShotSelectionAndFonts)
     okno.findChild<QAction*>("mnuInformace")->trigger();
     EXPECT_EQ(platforma.boxes.back().text, "Nelze prohlížet skupiny, dokud nebyla provedena vektorizace!");
     okno.StartVypoctu();
-    Form3 f(kontext.model, kontext.sit, kontext.stav);
+    Form3 f(kontext.model, kontext.sit, kontext.stav, *kontext.Soustava());
     f.Oblasti()->setCurrentRow(1);
     f.Skupiny()->setCurrentRow(1);
     EXPECT_EQ(f.Body()->count(), 4);
