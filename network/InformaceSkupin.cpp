@@ -13,9 +13,18 @@ constexpr const char* CRLF = "\r\n";
 constexpr int DesetinDelky = 3;
 constexpr int DesetinUhlu = 4;
 
+// A value that rounds to zero shows no sign: -0.000 is no deviation.
+std::string Cislo(double v, int desetin)
+{
+    std::string s = FormatCislo(v, desetin);
+    if (s[0] == '-' && s.find_first_of("123456789") == std::string::npos)
+        s.erase(0, 1);
+    return s;
+}
+
 std::string Uhel(double radiany, int jednotky)
 {
-    return FormatCislo(Z_Radianu(radiany, jednotky), DesetinUhlu) + ZnackaUhlu(jednotky);
+    return Cislo(Z_Radianu(radiany, jednotky), DesetinUhlu) + ZnackaUhlu(jednotky);
 }
 
 } // namespace
@@ -99,7 +108,7 @@ std::string TextOdchylek(const ShotDeviation& d, int jednotky)
     std::string t = std::string("Odchylky po vyrovnání:") + CRLF;
     if (d.Adjusted != -1)
         return t + "Nevyrovnáno";
-    return t + "Délky: " + FormatCislo(d.DevLength, DesetinDelky) + CRLF + "Směru: " + Uhel(d.DevAzimuth, jednotky)
+    return t + "Délky: " + Cislo(d.DevLength, DesetinDelky) + CRLF + "Směru: " + Uhel(d.DevAzimuth, jednotky)
            + CRLF + "Sklonu: " + Uhel(d.DevInclination, jednotky);
 }
 

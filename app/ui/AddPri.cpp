@@ -1,6 +1,7 @@
 #include "app/ui/AddPri.h"
 
 #include "app/Kontext.h"
+#include "app/ui/FormatVypisu.h"
 #include "common/Cisla.h"
 #include "common/Text.h"
 
@@ -114,7 +115,7 @@ void AddPri::UkazDanyBod()
     const ZBod z = t_.Vystup({p.Name, p.X, p.Y, p.Z});
     const double hodnoty[] = {z.X, z.Y, z.Z};
     for (int i = 0; i < 3; ++i)
-        souradnice_[i]->setText(daneBody_->currentRow() < 0 ? QString() : Q(FormatCislo(hodnoty[i], 3)));
+        souradnice_[i]->setText(daneBody_->currentRow() < 0 ? QString() : Q(CisloOdchylky(hodnoty[i], 3, FormatUzivatele().desetinny)));
 }
 
 void AddPri::Budiz()

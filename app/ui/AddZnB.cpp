@@ -1,6 +1,7 @@
 #include "app/ui/AddZnB.h"
 
 #include "app/Kontext.h"
+#include "app/ui/FormatVypisu.h"
 #include "common/Cisla.h"
 #include "common/Text.h"
 #include "input/RadkyDanychBodu.h"
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -260,8 +262,12 @@ void AddZnB::UkazSouradnice(const Bod& g)
 {
     const ZBod z = t_.Vystup(g);
     const double hodnoty[] = {z.X, z.Y, z.Z};
-    for (int i = 0; i < 3; ++i)
-        souradnice_[i]->setText(Q(FormatCisloBezNul(hodnoty[i], DesetinZobrazeni, 3)));
+    const char znak = FormatUzivatele().desetinny;
+    for (int i = 0; i < 3; ++i) {
+        std::string text = FormatCisloBezNul(hodnoty[i], DesetinZobrazeni, 3);
+        std::replace(text.begin(), text.end(), '.', znak);
+        souradnice_[i]->setText(Q(text));
+    }
 }
 
 void AddZnB::Budiz()

@@ -40,11 +40,11 @@ FZnBody::FZnBody(Kontext& kontext, int oblast, QWidget* parent) : QDialog(parent
     seznam_ = new QTreeWidget(ramec);
     seznam_->setObjectName("lstBody");
     seznam_->setRootIsDecorated(false);
+    seznam_->header()->setStretchLastSection(false);
     seznam_->setHeaderLabels({QStringLiteral("Bod"), TextQ(t.Lab1()), TextQ(t.Lab2()), TextQ(t.Lab3())});
     (new QVBoxLayout(ramec))->addWidget(seznam_);
-    auto* soustava = new QGroupBox(TextQ("Souřadný systém " + NazevSoustavy(k_.Soustava())), this);
+    auto* soustava = new QLabel(TextQ("Souřadný systém " + NazevSoustavy(k_.Soustava())), this);
     soustava->setObjectName("fraSoustava");
-    soustava->setFlat(true);
     auto* tlacitka = new QDialogButtonBox(this);
     QPushButton* vymaz = tlacitka->addButton(QStringLiteral("&Vymaž"), QDialogButtonBox::ActionRole);
     vymaz->setObjectName("cmdVymaz");
