@@ -3,6 +3,7 @@
 #include "app/Vypocet.h"
 #include "common/Nastaveni.h"
 #include "common/Text.h"
+#include "app/ui/DialogyBodu.h"
 #include "app/ui/FormatVypisu.h"
 #include "app/ui/PanelBody.h"
 #include "app/ui/PanelDaneBody.h"
@@ -139,6 +140,7 @@ Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(
     connect(&casovacPolozek_, &QTimer::timeout, this, &Form1::PovolPolozky);
     casovacPolozek_.start();
     PridejPrikazyVystupu(*this);
+    PridejDialogyBodu(*this);
 }
 
 void Form1::VytvorZapisnik()
