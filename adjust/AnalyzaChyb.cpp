@@ -40,6 +40,31 @@ double Skalar(const BodXYZ& a, const BodXYZ& b)
     return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
 }
 
+// How far the shot's true vector, its measured one less the difference d (carried minus
+// solved), is from any vector that differs from the measured one in that measurement
+// alone: along the shot for the length; on the horizontal circle of the same height and
+// horizontal length for the azimuth; on the circle of the same length in the same
+// vertical plane for the inclination.
+double Nevysvetleno(const ShotValues& z, const BodXYZ& d, Velicina velicina)
+{
+    const double ca = std::cos(z.Az), sa = std::sin(z.Az), ci = std::cos(z.Inc), si = std::sin(z.Inc);
+    const BodXYZ m{z.L * ca * ci, z.L * sa * ci, z.L * si};
+    const BodXYZ p{m.X - d.X, m.Y - d.Y, m.Z - d.Z};
+    switch (velicina) {
+    case Velicina::Delka: {
+        const double t = Skalar(d, {ca * ci, sa * ci, si});
+        return std::sqrt(std::max(0.0, Skalar(d, d) - t * t));
+    }
+    case Velicina::Azimut:
+        return std::hypot(std::hypot(p.X, p.Y) - z.L * ci, d.Z);
+    default: {
+        const double vedle = Skalar(p, {-sa, ca, 0.0});
+        const double vRovine = std::hypot(p.X * ca + p.Y * sa, p.Z);
+        return std::hypot(vedle, vRovine - z.L);
+    }
+    }
+}
+
 } // namespace
 
 AnalyzaChyb::AnalyzaChyb(const Model& model, const Krizovat& sit, Platforma& platforma, bool viceMereni)
@@ -296,11 +321,7 @@ NalezChyby AnalyzaChyb::Vyber(int r, int s, const std::vector<int>& pricky, cons
         for (int q = 0; q < 3; ++q) {
             for (int i = 1; i <= mash_.Get_Poc_Zam_SV(s, v); ++i) {
                 const CisloZamery shot = mash_.Get_iZam_SVI(s, v, i);
-                const ShotValues z = model_.shots.GetShot(shot);
-                const double ca = std::cos(z.Az), sa = std::sin(z.Az), ci = std::cos(z.Inc), si = std::sin(z.Inc);
-                const BodXYZ smery[3] = {{ca * ci, sa * ci, si}, {-sa, ca, 0.0}, {-ca * si, -sa * si, ci}};
-                const double t = Skalar(d.d, smery[q]);
-                const double mimo = std::sqrt(std::max(0.0, d.metru * d.metru - t * t));
+                const double mimo = Nevysvetleno(model_.shots.GetShot(shot), d.d, static_cast<Velicina>(q));
                 if (podezrela == 0 || mimo < zbytek - ShodaSmeru * d.metru) {
                     podezrela = shot;
                     velicina = static_cast<Velicina>(q);
