@@ -75,12 +75,21 @@ AnalyzaChyb::AnalyzaChyb(const Model& model, const Krizovat& sit, Platforma& pla
 
 double AnalyzaChyb::IntenzitaChyby(CisloZamery shot, const BodXYZ& p1, const BodXYZ& p2) const
 {
+    double rozpor = 0.0;
+    return Nesoulad(shot, p1, p2, rozpor);
+}
+
+// The intensity, and in `rozpor` the shot's term of what the adjustment minimises: the
+// sum over the axes of w r².
+double AnalyzaChyb::Nesoulad(CisloZamery shot, const BodXYZ& p1, const BodXYZ& p2, double& rozpor) const
+{
     const ShotValues z = model_.shots.GetShot(shot);
     const ShotVariances v = model_.shots.GetShotVariances(shot, viceMereni_);
     const double rX = (p2.X - p1.X) - z.L * std::cos(z.Az) * std::cos(z.Inc);
     const double rY = (p2.Y - p1.Y) - z.L * std::sin(z.Az) * std::cos(z.Inc);
     const double rZ = (p2.Z - p1.Z) - z.L * std::sin(z.Inc);
     const VahyOs w = ShotAxisWeights(z.L, z.Az, z.Inc, v.L, v.Az, v.Inc);
+    rozpor = w.wX * rX * rX + w.wY * rY * rY + w.wZ * rZ * rZ;
     return std::sqrt((w.wX * rX) * (w.wX * rX) + (w.wY * rY) * (w.wY * rY) + (w.wZ * rZ) * (w.wZ * rZ));
 }
 
@@ -163,8 +172,8 @@ bool AnalyzaChyb::Res(int r, int s, int pricka, std::vector<BodXYZ>& body)
     return true;
 }
 
-// The group's misfit: the sum of its squared intensities, the cut shot's start at n + 1.
-// With `zapsat` the intensities are kept, and in mode 1 listed.
+// The group's misfit as the adjustment weighs it, the cut shot's start at n + 1. With
+// `zapsat` the intensities are kept, and in mode 1 listed.
 double AnalyzaChyb::Nesoulad(int s, int pricka, const std::vector<BodXYZ>& body, bool zapsat)
 {
     const int n = mash_.Get_Poc_Bod_S(s);
@@ -174,8 +183,9 @@ double AnalyzaChyb::Nesoulad(int s, int pricka, const std::vector<BodXYZ>& body,
             const CisloZamery shot = mash_.Get_iZam_SVI(s, v, i);
             const Mash::Konce k = mash_.Get_Zam_SVI(s, v, i);
             const int a = v == pricka && i == 1 ? n + 1 : Poloha(k.z);
-            const double intenzita = IntenzitaChyby(shot, body[Idx(a)], body[Idx(Poloha(k.k))]);
-            soucet += intenzita * intenzita;
+            double rozpor = 0.0;
+            const double intenzita = Nesoulad(shot, body[Idx(a)], body[Idx(Poloha(k.k))], rozpor);
+            soucet += rozpor;
             if (!zapsat)
                 continue;
             const auto z = Idx(std::abs(static_cast<std::int64_t>(shot)));

@@ -90,6 +90,7 @@ private:
     int Poloha(int bod) const { return poloha_[static_cast<std::size_t>(bod)]; }
     bool Res(int r, int s, int pricka, std::vector<BodXYZ>& body);
     double Nesoulad(int s, int pricka, const std::vector<BodXYZ>& body, bool zapsat);
+    double Nesoulad(CisloZamery shot, const BodXYZ& p1, const BodXYZ& p2, double& rozpor) const;
     Rozdil Odpoj(int r, int s, int pricka, double nesoulad);
     PolozkaChyby Pricka(int r, int s, int pricka, double hodnota) const;
     NalezChyby Vyber(int r, int s, const std::vector<int>& pricky, const std::vector<Rozdil>& rozdily) const;

@@ -1,4 +1,4 @@
-// The window "Analýza chyb" offscreen: "Kontrola chyb" loads and vectorises first, the
+// The window "Analýza chyb" offscreen: "Kontrola chyb" vectorises the loaded survey first, the
 // buttons fill the list and its value heading, "Tisk" only for differences, a click on the
 // heading puts the worst first, and a double click walks through a shot's notebook lines.
 
@@ -36,7 +36,7 @@ TEST(frmChyby, ButtonsListHeadingPrintAndLines)
     Form1 okno(kontext);
     ZapisBajty(slozka / "smycka.mer", Zapisnik);
     okno.VyberOtevreni = [&](const PozadavekSouboru&) { return std::optional(slozka / "smycka.mer"); };
-    ASSERT_TRUE(okno.PrikazSoubor(PrikazSouboru::OtevriBezNacteni));
+    ASSERT_TRUE(okno.PrikazSoubor(PrikazSouboru::Otevri));
 
     QAction* menu = okno.findChild<QAction*>("mnuKontrolaChyb");
     ASSERT_NE(menu, nullptr);
