@@ -310,9 +310,11 @@ bool AnalyzaChyb::Skupina(int r, int s, const std::vector<CisloZamery>& vybrane)
 
 NalezChyby AnalyzaChyb::Vyber(int r, int s, const std::vector<int>& pricky, const std::vector<Rozdil>& rozdily) const
 {
-    double nejvic = 0.0;
+    double nejvic = rozdily.front().ubytek;
     for (const Rozdil& d : rozdily)
         nejvic = std::max(nejvic, d.ubytek);
+    // In a group without error every removal is rounding noise about 0: any may be named.
+    const double prah = nejvic - (1.0 - PodilShody) * std::abs(nejvic);
     // Of the cuts that remove (nearly) the most misfit, the one with a measurement that
     // alone accounts for its difference: along the shot for a length, across it
     // horizontally for an azimuth, across it vertically for an inclination.
@@ -321,7 +323,7 @@ NalezChyby AnalyzaChyb::Vyber(int r, int s, const std::vector<int>& pricky, cons
     bool vybrano = false;
     for (std::size_t j = 0; j < pricky.size(); ++j) {
         const Rozdil& d = rozdily[j];
-        if (d.ubytek < PodilShody * nejvic)
+        if (d.ubytek < prah)
             continue;
         const int v = pricky[j];
         CisloZamery podezrela = 0;

@@ -45,7 +45,6 @@ frmChyby::frmChyby(Form1& hlavni) : QMainWindow(&hlavni, Qt::Window), hlavni_(hl
 {
     setObjectName("frmChyby");
     setWindowTitle(QStringLiteral("Analýza chyb"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     const QFont pismo = PismoVypisu(hlavni.kontext().volby.Font);
 
     tisk_ = menuBar()->addAction(QStringLiteral("Tisk"));
