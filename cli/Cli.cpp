@@ -2,6 +2,7 @@
 
 #include "common/ui/QtUlozisteNastaveni.h"
 #include "cli/CliPlatforma.h"
+#include "cli/PrikazChyby.h"
 #include "cli/PrikazExport.h"
 #include "cli/PrikazKonverze.h"
 #include "cli/PrikazTisk.h"
@@ -48,6 +49,8 @@ const std::vector<Prikaz> Prikazy = {
               "  vytiskne protokol do souboru PDF", PrikazTisk},
     {"draw", "draw SOUBOR.mer -o VÝSTUP.png|svg|pdf [--view plan|section] [--azimuth A] [--layers ...]"
              "  nakreslí půdorys nebo řez", PrikazKresli},
+    {"errors", "errors SOUBOR.mer [--differences OD:DO ... | --find]  hledá hrubé chyby v sítích:"
+               " intenzity chyb záměr, rozdíly odpojených příček, nejpravděpodobnější chyba skupiny", PrikazChyby},
     {"convert", "convert to-jtsk ŠÍŘKA DÉLKA | to-geo X Y  převede bod mezi zeměpisnými souřadnicemi a S-JTSK", PrikazKonverze},
 };
 

@@ -12,6 +12,7 @@
 #include "app/ui/PanelZamery.h"
 #include "app/ui/PrikazyVystupu.h"
 #include "app/ui/PrikazyPohledu.h"
+#include "app/ui/frmChyby.h"
 #include "coords/ui/Zm_JTSK.h"
 #include "input/VypisZapisniku.h"
 #include "network/Krizovat.h"
@@ -141,6 +142,7 @@ Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(
     casovacPolozek_.start();
     PridejPrikazyVystupu(*this);
     PridejDialogyBodu(*this);
+    PridejKontroluChyb(*this);
 }
 
 void Form1::VytvorZapisnik()

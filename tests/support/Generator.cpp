@@ -95,4 +95,72 @@ GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& v)
     return g;
 }
 
+GenerovaneSmycky GenerujSmycky(const VolbySmycek& v)
+{
+    std::mt19937 rng(v.seed);
+    std::uniform_real_distribution<double> uni(0.0, 1.0);
+    GenerovaneSmycky out;
+    GenerovanaJeskyne& g = out.jeskyne;
+    out.radkyOmylu.assign(v.omyly.size(), 0);
+    g.stanice.push_back({Jmeno(1), 0.0, 0.0, 0.0});
+    std::string lines;
+    int radek = 1; // the comment line comes first
+    auto novy = [&](double x, double y, double z) {
+        g.stanice.push_back({Jmeno(static_cast<int>(g.stanice.size()) + 1), x, y, z});
+        return static_cast<int>(g.stanice.size()) - 1;
+    };
+    auto shot = [&](int from, int to, int smycka, int zamera) {
+        double d, az, inc;
+        Mereni(g.stanice[static_cast<std::size_t>(from)], g.stanice[static_cast<std::size_t>(to)], d, az, inc);
+        ++radek;
+        for (std::size_t i = 0; i < v.omyly.size(); ++i) {
+            const OmylZamery& o = v.omyly[i];
+            if (o.smycka != smycka || o.zamera != zamera)
+                continue;
+            (o.velicina == 'd' ? d : o.velicina == 'a' ? az : inc) += o.velikost;
+            out.radkyOmylu[i] = radek;
+        }
+        lines += g.stanice[static_cast<std::size_t>(from)].name + " " + g.stanice[static_cast<std::size_t>(to)].name +
+                 " " + FormatCislo(d, 9) + " " + FormatCislo(NormalizeAngle(az / 180.0 * PI) * 180.0 / PI, 9) + " " +
+                 FormatCislo(inc, 9) + "\r\n";
+        ++g.pocetZamer;
+    };
+    int j = 0;
+    double heading = 0.0;
+    for (int s = 0; s < v.smycek; ++s) {
+        heading += (uni(rng) - 0.5) * 1.0;
+        const BodPravdy a = g.stanice[static_cast<std::size_t>(j)];
+        const double len = 4.0 * v.zamerStrany * (0.8 + 0.4 * uni(rng));
+        const double ch = std::cos(heading), sh = std::sin(heading);
+        const int k = novy(a.x + len * ch, a.y + len * sh, a.z + (uni(rng) - 0.5) * 4.0);
+        const BodPravdy b = g.stanice[static_cast<std::size_t>(k)];
+        // The two sides bulge out to the left and to the right of the pillar.
+        int zamera = 0;
+        for (double strana : {1.0, -1.0}) {
+            int predchozi = j;
+            for (int i = 1; i < v.zamerStrany; ++i) {
+                const double t = static_cast<double>(i) / v.zamerStrany;
+                const double bok = strana * (2.0 + 3.0 * uni(rng)) * std::sin(PI * t);
+                const int p = novy(a.x + (b.x - a.x) * t - sh * bok, a.y + (b.y - a.y) * t + ch * bok,
+                                   a.z + (b.z - a.z) * t + (uni(rng) - 0.5) * 2.0);
+                shot(predchozi, p, s, zamera++);
+                predchozi = p;
+            }
+            shot(predchozi, k, s, zamera++);
+        }
+        ++g.pocetSmycek;
+        // On to the next loop.
+        j = k;
+        for (int i = 0; i < v.zamerSpojky; ++i) {
+            const BodPravdy& p = g.stanice[static_cast<std::size_t>(j)];
+            const double h = heading + (uni(rng) - 0.5) * 1.0, d = 3.0 + 6.0 * uni(rng);
+            const int q = novy(p.x + d * std::cos(h), p.y + d * std::sin(h), p.z + (uni(rng) - 0.5) * 2.0);
+            shot(j, q, -1, -1);
+            j = q;
+        }
+    }
+    g.text = "# Synthetic loops: " + std::to_string(v.smycek) + " loops\r\n" + lines;
+    return out;
+}
+
 } // namespace lomvira::test

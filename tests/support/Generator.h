@@ -43,4 +43,30 @@ GenerovanaJeskyne GenerujJeskyni(const VolbyGeneratoru& volby);
 // degrees added to its azimuth.
 std::string RadekZamery(const BodPravdy& a, const BodPravdy& b, double posunAzimutu, int desetinnych = 9);
 
+// A passage of loops round pillars: at each junction the passage splits into two sides of
+// `zamerStrany` shots that meet again, and a traverse of `zamerSpojky` shots leads on to the
+// next loop, so every loop is a network group of its own. The data are exact except for the
+// blunders asked for.
+struct OmylZamery {
+    int smycka = 0;       // 0-based loop
+    int zamera = 0;       // 0-based shot of the loop: the first side's, then the second's
+    char velicina = 'd';  // 'd' length (metres), 'a' azimuth, 's' inclination (degrees)
+    double velikost = 0.0;
+};
+
+struct VolbySmycek {
+    int smycek = 10;
+    int zamerStrany = 4;
+    int zamerSpojky = 2;
+    unsigned seed = 1;
+    std::vector<OmylZamery> omyly;
+};
+
+struct GenerovaneSmycky {
+    GenerovanaJeskyne jeskyne;
+    std::vector<int> radkyOmylu; // the notebook line of each blunder, 1-based, in `omyly` order
+};
+
+GenerovaneSmycky GenerujSmycky(const VolbySmycek& volby);
+
 } // namespace lomvira::test
