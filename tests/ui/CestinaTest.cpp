@@ -1,0 +1,72 @@
+// The boxes and file dialogs speak Czech without Qt's translation (none is loaded here).
+#include "app/ui/SouboroveDialogy.h"
+#include "common/ui/QtPlatforma.h"
+#include "ui/UiPomocnik.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+namespace lomvira::test {
+namespace {
+
+QStringList TextyTlacitek(QWidget* w)
+{
+    QStringList texty;
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (!b->text().isEmpty())
+            texty.append(b->text().remove('&'));
+    texty.sort();
+    return texty;
+}
+
+TEST(Cestina, MessageBoxButtons)
+{
+    const std::vector<std::pair<int, QStringList>> pripady = {
+        {MsgBox::YesNoCancel | MsgBox::HelpButton, {"Ano", "Ne", "Nápověda", "Storno"}},
+        {MsgBox::OkCancel, {"OK", "Storno"}},
+        {MsgBox::AbortRetryIgnore, {"Ignorovat", "Opakovat", "Přerušit"}},
+    };
+    QtPlatforma p;
+    for (const auto& [styl, texty] : pripady) {
+        QStringList videno;
+        ModalniObsluha o({[&videno](QWidget* w) {
+            videno = TextyTlacitek(w);
+            qobject_cast<QMessageBox*>(w)->escapeButton()->click();
+        }});
+        p.ZpravaBox("x", styl);
+        EXPECT_TRUE(o.Hotovo());
+        EXPECT_EQ(videno, texty) << styl;
+    }
+}
+
+TEST(Cestina, FileDialogsAndTheQuestionBeforeReplacing)
+{
+    DocasnaSlozka slozka;
+    ZapisBajty(slozka / "stary.mer", "# x\n");
+    PozadavekSouboru pozadavek{"Uložení zápisníku", "Kompasové měření (*.mer)", "mer", slozka / "stary.mer"};
+    QString otazka;
+    QStringList popisky;
+    ModalniObsluha o({
+        [&popisky](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            for (auto p : {QFileDialog::FileName, QFileDialog::FileType, QFileDialog::Accept, QFileDialog::Reject})
+                popisky.append(d->labelText(p));
+            QMetaObject::invokeMethod(d, "accept");
+        },
+        [&otazka](QWidget* w) {
+            otazka = qobject_cast<QMessageBox*>(w)->text();
+            qobject_cast<QMessageBox*>(w)->button(QMessageBox::No)->click();
+        },
+        [](QWidget* w) { qobject_cast<QFileDialog*>(w)->reject(); }, // asked again after "Ne"
+    });
+    EXPECT_EQ(DialogUlozeni(nullptr, pozadavek), std::nullopt);
+    EXPECT_TRUE(o.Hotovo());
+    EXPECT_EQ(popisky, QStringList({"Název souboru:", "Typ souborů:", "&Uložit", "Storno"}));
+    EXPECT_EQ(otazka, "Soubor stary.mer již existuje.\nChcete jej nahradit?");
+}
+
+} // namespace
+} // namespace lomvira::test
