@@ -338,11 +338,15 @@ void Form1::PridejDoSouboru(QAction* akce)
 void Form1::Spust(const std::string& prikazovyRadek)
 {
     zalozky_->setCurrentWidget(Zalozka("zapisnik"));
+    // The user comes to write: the caret waits in the notebook.
+    editor_->setFocus();
     kontext_.volby = NactiNastaveni(kontext_.nastaveni);
     NastavPismoVypisu();
     NastavZmeneno(false);
-    const std::string jmeno = OdstranUvozovky(prikazovyRadek);
+    std::string jmeno = OdstranUvozovky(prikazovyRadek);
     if (!jmeno.empty()) {
+        // Kept in the recent files and used by the file dialogs after the working folder changed.
+        jmeno = QFile::encodeName(QFileInfo(QFile::decodeName(jmeno.c_str())).absoluteFilePath()).toStdString();
         jmenoVDialogu_ = jmeno;
         PrikazSoubor(PrikazSouboru::OtevriPriStartu);
     }

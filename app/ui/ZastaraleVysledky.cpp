@@ -1,5 +1,6 @@
 #include "app/ui/ZastaraleVysledky.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -21,17 +22,22 @@ void ZastaraleVysledky::Nastav(bool zastarale)
     for (const QPointer<QWidget>& p : panely_) {
         if (!p)
             continue;
-        if (!zastarale) {
-            p->setPalette(QPalette());
-            continue;
+        // The lists and their headers hold the values; the controls stay as they are.
+        QList<QWidget*> hodnoty;
+        for (QAbstractItemView* v : p->findChildren<QAbstractItemView*>())
+            hodnoty.append(v);
+        for (QLabel* l : p->findChildren<QLabel*>())
+            hodnoty.append(l);
+        for (QWidget* w : hodnoty) {
+            QPalette paleta = zastarale ? w->palette() : QPalette();
+            if (zastarale) {
+                const QColor seda = paleta.color(QPalette::Disabled, QPalette::Text);
+                for (auto skupina : {QPalette::Active, QPalette::Inactive})
+                    for (auto role : {QPalette::Text, QPalette::WindowText})
+                        paleta.setColor(skupina, role, seda);
+            }
+            w->setPalette(paleta);
         }
-        QPalette sedy = p->palette();
-        const QColor seda = sedy.color(QPalette::Disabled, QPalette::Text);
-        sedy.setColor(QPalette::Active, QPalette::Text, seda);
-        sedy.setColor(QPalette::Inactive, QPalette::Text, seda);
-        sedy.setColor(QPalette::Active, QPalette::WindowText, seda);
-        sedy.setColor(QPalette::Inactive, QPalette::WindowText, seda);
-        p->setPalette(sedy);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include <cmath>
 #include <vector>
 
 namespace lomvira {
@@ -214,7 +215,7 @@ void QtPlatforma::KrokPrubehu(long done)
             prubeh_->setMaximumWidth(200);
             lista->addPermanentWidget(prubeh_);
         }
-        prubeh_->setValue(static_cast<int>(100.0 * static_cast<double>(done) / static_cast<double>(celkemPrubehu_)));
+        prubeh_->setValue(static_cast<int>(std::lround(100.0 * static_cast<double>(done) / static_cast<double>(celkemPrubehu_))));
         prubeh_->show();
     }
     Platforma::KrokPrubehu(done);
