@@ -215,7 +215,8 @@ void QtPlatforma::KrokPrubehu(long done)
             prubeh_->setMaximumWidth(200);
             lista->addPermanentWidget(prubeh_);
         }
-        prubeh_->setValue(static_cast<int>(std::lround(100.0 * static_cast<double>(done) / static_cast<double>(celkemPrubehu_))));
+        const double podil = static_cast<double>(done) / static_cast<double>(celkemPrubehu_);
+        prubeh_->setValue(static_cast<int>(std::lround(100.0 * podil)));
         prubeh_->show();
     }
     Platforma::KrokPrubehu(done);
