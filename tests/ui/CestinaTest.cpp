@@ -1,6 +1,5 @@
-// The boxes and file dialogs speak Czech without Qt's translation (none is loaded here).
+// The file dialogs speak Czech without Qt's translation (none is loaded here).
 #include "app/ui/SouboroveDialogy.h"
-#include "common/ui/QtPlatforma.h"
 #include "ui/UiPomocnik.h"
 
 #include <QAbstractButton>
@@ -11,36 +10,6 @@
 
 namespace lomvira::test {
 namespace {
-
-QStringList TextyTlacitek(QWidget* w)
-{
-    QStringList texty;
-    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
-        if (!b->text().isEmpty())
-            texty.append(b->text().remove('&'));
-    texty.sort();
-    return texty;
-}
-
-TEST(Cestina, MessageBoxButtons)
-{
-    const std::vector<std::pair<int, QStringList>> pripady = {
-        {MsgBox::YesNoCancel | MsgBox::HelpButton, {"Ano", "Ne", "Nápověda", "Storno"}},
-        {MsgBox::OkCancel, {"OK", "Storno"}},
-        {MsgBox::AbortRetryIgnore, {"Ignorovat", "Opakovat", "Přerušit"}},
-    };
-    QtPlatforma p;
-    for (const auto& [styl, texty] : pripady) {
-        QStringList videno;
-        ModalniObsluha o({[&videno](QWidget* w) {
-            videno = TextyTlacitek(w);
-            qobject_cast<QMessageBox*>(w)->buttons().constFirst()->click();
-        }});
-        p.ZpravaBox("x", styl);
-        EXPECT_TRUE(o.Hotovo());
-        EXPECT_EQ(videno, texty) << styl;
-    }
-}
 
 TEST(Cestina, FileDialogsAndTheQuestionBeforeReplacing)
 {
