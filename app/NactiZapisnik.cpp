@@ -96,9 +96,11 @@ void OhlasChybu(Kontext& k, const Nacti& nacti, OknoZapisniku* okno)
     k.StavovyRadek("Načítání zápisníku skončilo chybou " + std::to_string(nacti.Error()));
     if (okno)
         okno->PrepniNaZapisnik();
+    // An error the parser gave no context of its own is explained under its number.
     const bool maText = !ChybaText(nacti.Error()).empty();
+    const int napoveda = maText && nacti.ErrorHelp() != 0 ? nacti.ErrorHelp() : nacti.Error();
     k.platforma.ZpravaBox(ZpravaOChybe(nacti), MsgBox::OkOnly | MsgBox::Exclamation | MsgBox::HelpButton, {},
-                          maText ? nacti.ErrorHelp() : nacti.Error());
+                          napoveda);
     if (okno)
         okno->ZamerEditor();
 }

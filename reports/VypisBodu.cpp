@@ -58,11 +58,15 @@ std::vector<std::string> VypisBodu(const ZdrojBodu& k, int r, bool abecedne, boo
                                           || system.RelativniVysky() == VyskyKBodu);
     const RegionTable& oblasti = k.model.regions;
     // Until a computation has finished, the table may hold stations of a computation that
-    // stopped halfway, still in the computation frame: they are shown as 0.
+    // stopped halfway, still in the computation frame: only the names are shown.
     const bool spocteno = k.spocteno;
     auto pridej = [&](int s) {
         const StationRecord p = k.model.stations.GetStation(s);
-        const ZBod z = spocteno ? t.Vystup({p.Name, p.X, p.Y, p.Z}) : ZBod{p.Name, 0.0, 0.0, 0.0};
+        if (!spocteno) {
+            lines.push_back(PevnaSirka(p.Name, 10) + " ");
+            return;
+        }
+        const ZBod z = t.Vystup({p.Name, p.X, p.Y, p.Z});
         std::optional<double> rel;
         if (sRelativni)
             rel = z.Z - system.SrovnavaciRovina();

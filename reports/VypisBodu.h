@@ -38,7 +38,7 @@ struct ZdrojBodu {
 };
 
 // The lines of the stations of region r (all regions for r < 1), in station order or in
-// natural name order, with coordinates 0 until a computation has finished. Relative
+// natural name order; until a computation has finished, the names alone. Relative
 // heights are added when asked for and the system has a height reference (a level or a
 // station).
 std::vector<std::string> VypisBodu(const ZdrojBodu& z, int r, bool abecedne, bool relativni, const FormatCisel& f);

@@ -1,10 +1,13 @@
 #include "app/ui/Form1.h"
 
+#include "app/Souhrn.h"
 #include "app/Vypocet.h"
 #include "common/Nastaveni.h"
 #include "common/Text.h"
 #include "app/ui/DialogyBodu.h"
+#include "app/ui/EditorZapisniku.h"
 #include "app/ui/FormatVypisu.h"
+#include "app/ui/NedavneSoubory.h"
 #include "app/ui/PanelBody.h"
 #include "app/ui/PanelDaneBody.h"
 #include "app/ui/PanelPripojeni.h"
@@ -13,6 +16,10 @@
 #include "app/ui/PrikazyVystupu.h"
 #include "app/ui/PrikazyPohledu.h"
 #include "app/ui/frmChyby.h"
+#include "app/ui/UpravyZapisniku.h"
+#include "app/ui/ZastaraleVysledky.h"
+#include "common/ui/Klavesnice.h"
+#include "common/ui/OknoNapovedy.h"
 #include "coords/ui/Zm_JTSK.h"
 #include "input/VypisZapisniku.h"
 #include "network/Krizovat.h"
@@ -38,6 +45,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 
 namespace lomvira {
 
@@ -126,6 +134,7 @@ QFont PismoVypisu(const std::string& rodina)
 Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(kontext)
 {
     setObjectName(OknoForm1);
+    qApp->installEventFilter(new KlavesniceOken(this));
     VyberOtevreni = [this](const PozadavekSouboru& p) { return DialogOtevreni(this, p); };
     VyberUlozeni = [this](const PozadavekSouboru& p) { return DialogUlozeni(this, p); };
     VytvorZapisnik();
@@ -143,7 +152,14 @@ Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(
     PridejPrikazyVystupu(*this);
     PridejDialogyBodu(*this);
     PridejKontroluChyb(*this);
+    PridejUpravy(*this);
+    PridejNapovedu();
+    zastarale_ = std::make_unique<ZastaraleVysledky>(
+        findChild<QLabel*>("lblZastarale"),
+        std::vector<QWidget*>{daneBody_, pripojeni_, zamery_, body_, meridla_, mereni_});
 }
+
+Form1::~Form1() = default;
 
 void Form1::VytvorZapisnik()
 {
@@ -160,6 +176,9 @@ void Form1::VytvorZapisnik()
     radekOblasti->addWidget(oblasti_);
     radekOblasti->addStretch(1);
     rozvrhStredu->addLayout(radekOblasti);
+    auto* zastarale = new QLabel(stred);
+    zastarale->setObjectName("lblZastarale");
+    rozvrhStredu->addWidget(zastarale);
     connect(oblasti_, &QComboBox::currentIndexChanged, this, [this] { ObnovVysledky(); });
 
     zalozky_ = new QTabWidget(stred);
@@ -170,7 +189,7 @@ void Form1::VytvorZapisnik()
     zmenenoPopisek_->setObjectName("lblZmeneno");
     zmenenoPopisek_->setStyleSheet("color: #b00000; font-weight: bold;");
     zmenenoPopisek_->setMinimumHeight(zmenenoPopisek_->fontMetrics().height());
-    editor_ = new QPlainTextEdit(stranka);
+    editor_ = new EditorZapisniku(stranka);
     editor_->setObjectName("txtZapisnik");
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setFont(PismoVypisu(kontext_.volby.Font));
@@ -231,6 +250,8 @@ void Form1::VytvorMenu()
     QAction* zavri = soubor->addAction("Zavři");
     zavri->setObjectName("mnuZavri");
     connect(zavri, &QAction::triggered, this, &QWidget::close);
+    nedavne_ = new NedavneSoubory(kontext_.nastaveni, soubor, zavri,
+                                  [this](const std::string& jmeno) { OtevriNedavny(jmeno); });
 
     VytvorMenuVypoctu();
 
@@ -240,14 +261,14 @@ void Form1::VytvorMenu()
     ulozNastaveni->setObjectName("mnuUlozNastaveni");
     connect(ulozNastaveni, &QAction::triggered, this, &Form1::UlozNastaveniPrikaz);
 
-    QMenu* pomucky = PridejMenu("Pomůcky");
+    QMenu* pomucky = PridejMenu("Pomů&cky");
     pomucky->setObjectName("mnuPomucky");
     QAction* prevod = pomucky->addAction("Převod souřadnic");
     prevod->setObjectName("mnuPrevodSouradnic");
     connect(prevod, &QAction::triggered, this, &Form1::PrevodSouradnic);
 
     // A bare menu bar item, as the about command has no items of its own.
-    QAction* oProgramu = menuBar()->addAction("O programu");
+    QAction* oProgramu = menuBar()->addAction("&O programu");
     oProgramu->setObjectName("mnuOProgramu");
     connect(oProgramu, &QAction::triggered, this, &Form1::OProgramu);
 }
@@ -260,9 +281,10 @@ void Form1::VytvorMenuVypoctu()
         QAction* a = vypocet->addAction(QString::fromUtf8(text));
         a->setObjectName(jmeno);
         connect(a, &QAction::triggered, this, prikaz);
+        return a;
     };
-    polozka("Start výpočtu", "mnuStartVypoctu", &Form1::StartVypoctu);
-    polozka("Načtení zápisníku", "mnuNacteniZapisniku", &Form1::CtiZapisnik);
+    polozka("Start výpočtu", "mnuStartVypoctu", &Form1::StartVypoctu)->setShortcut(Qt::Key_F9);
+    polozka("Načtení zápisníku", "mnuNacteniZapisniku", &Form1::CtiZapisnik)->setShortcut(Qt::Key_F5);
     polozka("Vektorizace", "mnuVektorizace", &Form1::Vektorizace);
 }
 
@@ -288,8 +310,14 @@ QLabel* Form1::StavovyPanel(const QString& klic) const
 QMenu* Form1::PridejMenu(const QString& titulek, const QString& pred)
 {
     auto* menu = new QMenu(titulek, this);
+    // What a command has done is said until the next command (whose own summary is shown
+    // only after it, whichever of the two signals comes first).
+    connect(menu, &QMenu::triggered, this, [this] {
+        if (!souhrn_.isEmpty() && koment_->text() == souhrn_)
+            koment_->clear();
+    });
     for (QAction* a : menuBar()->actions()) {
-        if (!pred.isEmpty() && a->text() == pred) {
+        if (!pred.isEmpty() && BezKlavesyPristupu(a->text()) == BezKlavesyPristupu(pred)) {
             menuBar()->insertMenu(a, menu);
             return menu;
         }
@@ -301,7 +329,7 @@ QMenu* Form1::PridejMenu(const QString& titulek, const QString& pred)
 QMenu* Form1::Menu(const QString& titulek) const
 {
     for (QAction* a : menuBar()->actions())
-        if (a->menu() && a->text() == titulek)
+        if (a->menu() && BezKlavesyPristupu(a->text()) == BezKlavesyPristupu(titulek))
             return a->menu();
     return nullptr;
 }
@@ -314,11 +342,15 @@ void Form1::PridejDoSouboru(QAction* akce)
 void Form1::Spust(const std::string& prikazovyRadek)
 {
     zalozky_->setCurrentWidget(Zalozka("zapisnik"));
+    // The user comes to write: the caret waits in the notebook.
+    editor_->setFocus();
     kontext_.volby = NactiNastaveni(kontext_.nastaveni);
     NastavPismoVypisu();
     NastavZmeneno(false);
-    const std::string jmeno = OdstranUvozovky(prikazovyRadek);
+    std::string jmeno = OdstranUvozovky(prikazovyRadek);
     if (!jmeno.empty()) {
+        // Kept in the recent files and used by the file dialogs after the working folder changed.
+        jmeno = QFile::encodeName(QFileInfo(QFile::decodeName(jmeno.c_str())).absoluteFilePath()).toStdString();
         jmenoVDialogu_ = jmeno;
         PrikazSoubor(PrikazSouboru::OtevriPriStartu);
     }
@@ -362,6 +394,41 @@ bool Form1::PrikazSoubor(int index)
     }
 }
 
+bool Form1::OtevriNedavny(const std::string& jmeno)
+{
+    if (kontext_.stav.Zaneprazdneno())
+        return false;
+    if (zmeneno_) {
+        const int odpoved =
+            kontext_.platforma.ZpravaBox("Soubor " + kontext_.souborZapisniku + " byl změněn.\nUložit?",
+                                         MsgBox::YesNoCancel | MsgBox::Question);
+        if (odpoved == MsgBox::Cancel || (odpoved == MsgBox::Yes && !UlozPrikazem(false)))
+            return false;
+    }
+    jmenoVDialogu_ = jmeno;
+    return OtevriSoubor(jmeno, true);
+}
+
+void Form1::PridejNapovedu()
+{
+    // F1: the notebook format beside the editor, the window's commands elsewhere.
+    auto* napoveda = new QAction(this);
+    napoveda->setObjectName("akcNapoveda");
+    napoveda->setShortcut(QKeySequence::HelpContents);
+    napoveda->setShortcutContext(Qt::WindowShortcut);
+    addAction(napoveda);
+    connect(napoveda, &QAction::triggered, this, [this] {
+        if (!napoveda_) {
+            napoveda_ = new OknoNapovedy(this);
+            napoveda_->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        const bool zapisnik = zalozky_->currentWidget() == Zalozka("zapisnik");
+        napoveda_->Otevri(zapisnik ? StrankaNapovedy(0) : QUrl(QString::fromLatin1(NapovedaOkna)));
+        napoveda_->show();
+        napoveda_->raise();
+    });
+}
+
 bool Form1::UlozPrikazem(bool noveJmeno)
 {
     std::string jmeno = kontext_.souborZapisniku;
@@ -402,6 +469,7 @@ bool Form1::UlozDo(const std::string& jmeno)
     kodovani_ = kodovani;
     NastavZmeneno(false);
     AktualizujTitulek();
+    nedavne_->Pridej(jmeno);
     return true;
 }
 
@@ -415,6 +483,7 @@ bool Form1::OtevriSoubor(const std::string& jmeno, bool nacist)
     }
     NulujModel();
     kontext_.souborZapisniku = jmeno;
+    nedavne_->Pridej(jmeno);
     kontext_.komentarZpravy.clear();
     ClrForm();
     NastavText(nacteno.text);
@@ -458,10 +527,12 @@ void Form1::CtiZapisnik()
         kontext_.StavovyRadek("Aktualizace výpisů");
         ObnovVypisy();
         kontext_.StavovyRadek("");
+        UkazSouhrn(SouhrnNacteni(kontext_));
     } else {
         // The panels would list a survey the failed load has half replaced.
         VycistiPanely();
     }
+    zastarale_->Nastav(false);
     PovolPolozky();
 }
 
@@ -478,6 +549,7 @@ void Form1::Vektorizace()
     if (kontext_.stav.Stav >= 2) {
         daneBody_->Obnov();
         ObnovVysledky();
+        UkazSouhrn(SouhrnVektorizace(kontext_));
     }
     PovolPolozky();
 }
@@ -490,12 +562,16 @@ void Form1::StartVypoctu()
         Vektorizace();
     if (kontext_.stav.Stav < 2)
         return;
+    const auto zacatek = std::chrono::steady_clock::now();
     {
         const KurzorPrace kurzor;
         SpustVypocet(kontext_);
     }
+    const std::chrono::duration<double> trvani = std::chrono::steady_clock::now() - zacatek;
     zamery_->Obnov();
     ObnovVysledky();
+    if (kontext_.stav.JeVypocteno())
+        UkazSouhrn(SouhrnVypoctu(kontext_, trvani.count()));
     PovolPolozky();
 }
 
@@ -629,6 +705,7 @@ void Form1::ClrForm()
     VycistiPanely();
     zmenenoOdNacteni_ = false;
     NastavZmeneno(false);
+    zastarale_->Nastav(false);
 }
 
 void Form1::NulujModel()
@@ -669,6 +746,18 @@ void Form1::PriUprave()
 {
     zmenenoOdNacteni_ = true;
     NastavZmeneno(true);
+    // Only what a load put on the panels can be out of date.
+    zastarale_->Nastav(kontext_.stav.Stav >= 1);
+}
+
+void Form1::UkazSouhrn(const std::string& text)
+{
+    // After the command's own status texts, which its end clears.
+    souhrn_ = Q(text);
+    QTimer::singleShot(0, this, [this, t = souhrn_] {
+        if (souhrn_ == t)
+            koment_->setText(t);
+    });
 }
 
 void Form1::AktualizujTitulek()

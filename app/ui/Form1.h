@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,12 +50,16 @@ class PanelPripojeni;
 class PanelVypis;
 class PanelZamery;
 class Zm_JTSK;
+class ZastaraleVysledky;
+class NedavneSoubory;
+class OknoNapovedy;
 
 class Form1 : public QMainWindow, public OknoZapisniku {
     Q_OBJECT
 
 public:
     explicit Form1(Kontext& kontext, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Start-up: the notebook tab, the options, the listing font, the notebook named on the
     // command line (may be empty), then the stored window placement.
@@ -62,6 +67,8 @@ public:
 
     // The file commands by index (PrikazSouboru). False when the command was cancelled or failed.
     bool PrikazSoubor(int index);
+    // Opens and loads a notebook of the recent-files list, after the question about changes.
+    bool OtevriNedavny(const std::string& jmeno);
     // Loads the editor's notebook into the survey model and lists it.
     void CtiZapisnik();
     // "Vektorizace": loads first when nothing is loaded.
@@ -134,6 +141,9 @@ private:
     void NastavText(const std::string& text);
     void NastavZmeneno(bool zmeneno);
     void PriUprave();
+    // Shows what the command did in the status line until the next command.
+    void UkazSouhrn(const std::string& text);
+    void PridejNapovedu();
     void AktualizujTitulek();
     void UlozNastaveniPrikaz();
     void OProgramu();
@@ -157,6 +167,10 @@ private:
     PanelVypis* mereni_ = nullptr;
     QPointer<Zm_JTSK> prevod_;
     std::vector<QPointer<QAction>> polozkySDaty_;
+    std::unique_ptr<ZastaraleVysledky> zastarale_;
+    QString souhrn_;
+    NedavneSoubory* nedavne_ = nullptr;
+    QPointer<OknoNapovedy> napoveda_;
     QTimer casovacPolozek_;
 
     bool zmeneno_ = false;

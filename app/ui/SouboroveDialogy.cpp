@@ -1,5 +1,7 @@
 #include "app/ui/SouboroveDialogy.h"
 
+#include "common/ui/CeskyDialogSouboru.h"
+
 #include <QFile>
 #include <QFileDialog>
 
@@ -15,13 +17,6 @@ void Priprav(QFileDialog& dialog, const PozadavekSouboru& p)
         dialog.selectFile(QFile::decodeName(p.jmeno.c_str()));
 }
 
-std::optional<std::string> Vysledek(QFileDialog& dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
-}
-
 } // namespace
 
 std::optional<std::string> DialogOtevreni(QWidget* parent, const PozadavekSouboru& pozadavek)
@@ -30,7 +25,8 @@ std::optional<std::string> DialogOtevreni(QWidget* parent, const PozadavekSoubor
     Priprav(dialog, pozadavek);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return Vysledek(dialog);
+    CeskyDialogSouboru(dialog);
+    return VyberSoubor(dialog, false);
 }
 
 std::optional<std::string> DialogUlozeni(QWidget* parent, const PozadavekSouboru& pozadavek)
@@ -39,10 +35,10 @@ std::optional<std::string> DialogUlozeni(QWidget* parent, const PozadavekSouboru
     Priprav(dialog, pozadavek);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !pozadavek.dotazPrepsat);
     if (!pozadavek.pripona.empty())
         dialog.setDefaultSuffix(QString::fromStdString(pozadavek.pripona));
-    return Vysledek(dialog);
+    CeskyDialogSouboru(dialog);
+    return VyberSoubor(dialog, pozadavek.dotazPrepsat);
 }
 
 } // namespace lomvira

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
@@ -18,9 +19,14 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    // Qt's own dialogs (print, print preview, files) speak the user's language.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ikona/lomvira.svg")));
+    // The desktop matches the windows to the menu entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lomvira"));
+    // Qt's own dialogs (print, print preview, files) speak Czech as the program does, whatever
+    // the user's locale; numbers still follow the locale.
     QTranslator prekladQt;
-    if (prekladQt.load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (prekladQt.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&prekladQt);
     std::vector<std::string> args;
     const QStringList qtArgs = QApplication::arguments();

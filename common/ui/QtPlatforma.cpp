@@ -1,11 +1,16 @@
 #include "common/ui/QtPlatforma.h"
 
+#include "common/ui/OknoNapovedy.h"
+
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
 
+#include <cmath>
 #include <vector>
 
 namespace lomvira {
@@ -64,6 +69,27 @@ QMessageBox::StandardButton QtTlacitko(int kod)
     }
 }
 
+// The program speaks Czech even where Qt's translation is not installed.
+QString TextTlacitka(int kod)
+{
+    switch (kod) {
+    case MsgBox::Cancel:
+        return QStringLiteral("Storno");
+    case MsgBox::Abort:
+        return QStringLiteral("Přerušit");
+    case MsgBox::Retry:
+        return QStringLiteral("Opakovat");
+    case MsgBox::Ignore:
+        return QStringLiteral("Ignorovat");
+    case MsgBox::Yes:
+        return QStringLiteral("Ano");
+    case MsgBox::No:
+        return QStringLiteral("Ne");
+    default:
+        return QStringLiteral("OK");
+    }
+}
+
 QMessageBox::Icon Ikona(int style)
 {
     switch (style & MsgBox::IconMask) {
@@ -99,9 +125,17 @@ int QtPlatforma::ZpravaBox(const std::string& text, int style, const std::string
 
     const std::vector<int> kody = Tlacitka(style);
     std::vector<QPushButton*> tlacitka;
-    for (int kod : kody)
+    for (int kod : kody) {
         tlacitka.push_back(box.addButton(QtTlacitko(kod)));
+        tlacitka.back()->setText(TextTlacitka(kod));
+    }
     QPushButton* napoveda = (style & MsgBox::HelpButton) ? box.addButton(QMessageBox::Help) : nullptr;
+    if (napoveda) {
+        napoveda->setText(QStringLiteral("Nápověda"));
+        // F1 as everywhere else.
+        auto* f1 = new QShortcut(QKeySequence::HelpContents, &box);
+        QObject::connect(f1, &QShortcut::activated, napoveda, &QPushButton::click);
+    }
 
     // The same default as every other front end: the core decides it.
     const int vychozi = MsgBox::DefaultAnswer(style);
@@ -119,7 +153,7 @@ int QtPlatforma::ZpravaBox(const std::string& text, int style, const std::string
         box.exec();
         QAbstractButton* stisknuto = box.clickedButton();
         if (napoveda && stisknuto == napoveda) {
-            ZobrazNapovedu(titulek, helpContext);
+            ZobrazNapovedu(&box, helpContext);
             continue;
         }
         for (std::size_t i = 0; i < kody.size(); ++i)
@@ -129,12 +163,12 @@ int QtPlatforma::ZpravaBox(const std::string& text, int style, const std::string
     }
 }
 
-void QtPlatforma::ZobrazNapovedu(const std::string& title, int helpContext)
+void QtPlatforma::ZobrazNapovedu(QWidget* box, int helpContext)
 {
-    const QString text = helpContext > 0
-                             ? QStringLiteral("Nápověda k tomuto hlášení: téma č. %1.").arg(helpContext)
-                             : QStringLiteral("K tomuto hlášení není nápověda.");
-    QMessageBox::information(okno_, Q(title), text);
+    // Over the box, which waits for the answer once the help is read.
+    OknoNapovedy napoveda(box);
+    napoveda.Otevri(StrankaNapovedy(helpContext));
+    napoveda.exec();
 }
 
 std::optional<std::string> QtPlatforma::VstupniBox(const std::string& prompt, const std::string& title,
@@ -145,6 +179,8 @@ std::optional<std::string> QtPlatforma::VstupniBox(const std::string& prompt, co
     dialog.setWindowTitle(Q(title.empty() ? std::string(TitulekZprav) : title));
     dialog.setLabelText(TextZpravy(prompt));
     dialog.setTextValue(Q(defaultText));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Storno"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue().toStdString();
@@ -157,6 +193,41 @@ void QtPlatforma::StavovyRadek(const std::string& text)
     // Twice: the first pass may post the repaint that the second one carries out.
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+}
+
+void QtPlatforma::ZacniPrubeh(const std::string& text, long total)
+{
+    celkemPrubehu_ = total;
+    hodinyPrubehu_.start();
+    Platforma::ZacniPrubeh(text, total);
+}
+
+void QtPlatforma::KrokPrubehu(long done)
+{
+    // A moment: what is over sooner would only flicker.
+    constexpr qint64 ChvilkaMs = 300;
+    auto* lista = koment_ ? qobject_cast<QStatusBar*>(koment_->parentWidget()) : nullptr;
+    if (lista && celkemPrubehu_ > 0 && hodinyPrubehu_.isValid() && hodinyPrubehu_.elapsed() > ChvilkaMs) {
+        if (!prubeh_) {
+            prubeh_ = new QProgressBar(lista);
+            prubeh_->setObjectName("prubeh");
+            prubeh_->setRange(0, 100);
+            prubeh_->setMaximumWidth(200);
+            lista->addPermanentWidget(prubeh_);
+        }
+        const double podil = static_cast<double>(done) / static_cast<double>(celkemPrubehu_);
+        prubeh_->setValue(static_cast<int>(std::lround(100.0 * podil)));
+        prubeh_->show();
+    }
+    Platforma::KrokPrubehu(done);
+}
+
+void QtPlatforma::KonecPrubehu()
+{
+    if (prubeh_)
+        prubeh_->hide();
+    hodinyPrubehu_.invalidate();
+    Platforma::KonecPrubehu();
 }
 
 char QtPlatforma::DesetinnyZnak() const

@@ -4,7 +4,9 @@
 
 #include "common/Platforma.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPointer>
 #include <QWidget>
 
@@ -24,13 +26,20 @@ public:
     std::optional<std::string> VstupniBox(const std::string& prompt, const std::string& title,
                                           const std::string& defaultText) override;
     void StavovyRadek(const std::string& text) override;
+    // Beside the text, a step that runs for more than a moment shows a bar in the status bar.
+    void ZacniPrubeh(const std::string& text, long total) override;
+    void KrokPrubehu(long done) override;
+    void KonecPrubehu() override;
     char DesetinnyZnak() const override;
 
 private:
-    void ZobrazNapovedu(const std::string& title, int helpContext);
+    void ZobrazNapovedu(QWidget* box, int helpContext);
 
     QPointer<QWidget> okno_;
     QPointer<QLabel> koment_;
+    QPointer<QProgressBar> prubeh_;
+    QElapsedTimer hodinyPrubehu_;
+    long celkemPrubehu_ = 0;
 };
 
 } // namespace lomvira

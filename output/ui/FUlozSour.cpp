@@ -2,6 +2,7 @@
 
 #include "common/Cesty.h"
 #include "common/Platforma.h"
+#include "common/ui/CeskyDialogSouboru.h"
 #include "output/Mapy.h"
 #include "output/TypVystupu.h"
 #include "output/ui/frmACAD.h"
@@ -37,9 +38,8 @@ std::optional<std::string> DialogUlozeni(QWidget* rodic, const std::string& filt
     d.setNameFilter(QString::fromStdString(filtr));
     d.setDefaultSuffix(QString::fromStdString(pripona));
     d.selectFile(QFile::decodeName(jmeno.c_str()));
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
-        return std::nullopt;
-    return QFile::encodeName(d.selectedFiles().constFirst()).toStdString();
+    CeskyDialogSouboru(d);
+    return VyberSoubor(d, true);
 }
 
 } // namespace

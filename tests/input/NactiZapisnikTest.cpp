@@ -190,15 +190,15 @@ TEST_F(NactiZapisnikTest, ErrorMessagesAndHelpContexts)
         int help;
     };
     const std::vector<Pripad> pripady = {
-        {"# x\n! DATUM 2024\n", "Chybí '='." + CRLF + "! DATUM 2024", 0},
-        {"! DATUM = 0\n", "Chyba v zadání datumu." + CRLF + "! DATUM = 0", 0},
+        {"# x\n! DATUM 2024\n", "Chybí '='." + CRLF + "! DATUM 2024", 2},
+        {"! DATUM = 0\n", "Chyba v zadání datumu." + CRLF + "! DATUM = 0", 1401},
         {"A B 1 2 3 Q=1\n", "Chyba 6 v řádku:" + CRLF + "A B 1 2 3 Q=1", 6},
         {"! DELKOMER = ) P\n", "Chyba 811 v řádku:" + CRLF + "! DELKOMER = ) P", 811},
         {"! KOMPAS = ( K\n! ODCH = 1\n)\n! KOMPAS = Q\n",
-         "Pokus o použití nedefinovaného měřidla." + CRLF + "! KOMPAS = Q", 0},
+         "Pokus o použití nedefinovaného měřidla." + CRLF + "! KOMPAS = Q", 52},
         {"A B 0 1 2\n",
          ChybaText(ChybaHodnoty) + CRLF + "A B 0 1 2",
-         0},
+         ChybaHodnoty},
     };
     for (const Pripad& c : pripady) {
         SCOPED_TRACE(c.text);
