@@ -1,5 +1,5 @@
 // The display window and the print dialog offscreen: "Zobraz polygon..." computes first,
-// the wheel, the drags and the keys change the view, a click selects the station's notebook
+// the wheel and the turning drag change the view, a click selects the station's notebook
 // line, the picture is saved in three formats, and "Tisk" writes the chosen sections to a PDF.
 
 #include "app/Protokol.h"

@@ -1,5 +1,5 @@
 // The output dialogs and commands of the main window: proposed names, the question before
-// replacing, the DXF options, the document output, the viewer's path and its launch.
+// replacing, the DXF options, the document output, and the viewer's launch.
 
 #include "app/DataVystupu.h"
 #include "app/ui/Form1.h"
