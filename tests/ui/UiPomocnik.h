@@ -10,15 +10,12 @@
 #include <QWidget>
 
 #include <deque>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <linux/fs.h>
 #include <ostream>
 #include <sstream>
 #include <string>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 // Readable QStrings in failure messages.
@@ -39,8 +36,6 @@ public:
     ~DocasnaSlozka()
     {
         std::error_code ec;
-        std::filesystem::permissions(cesta_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(cesta_, ec);
     }
     std::string operator/(const std::string& jmeno) const { return cesta_ + "/" + jmeno; }
@@ -48,54 +43,6 @@ public:
 
 private:
     std::string cesta_;
-};
-
-// Makes a folder read-only for the running user while it lives: by its permissions, or, for
-// root (whom permissions do not stop), by the file system's immutable flag where it has one.
-class JenProCteni {
-public:
-    explicit JenProCteni(const std::string& slozka) : slozka_(slozka)
-    {
-        namespace fs = std::filesystem;
-        if (::geteuid() != 0) {
-            std::error_code ec;
-            fs::permissions(slozka_, fs::perms::owner_read | fs::perms::owner_exec, ec);
-            zamceno_ = !ec;
-        } else {
-            zamceno_ = Nemenne(true);
-        }
-    }
-    ~JenProCteni()
-    {
-        if (!zamceno_)
-            return;
-        if (::geteuid() != 0)
-            std::filesystem::permissions(slozka_, std::filesystem::perms::owner_all);
-        else
-            Nemenne(false);
-    }
-    JenProCteni(const JenProCteni&) = delete;
-    JenProCteni& operator=(const JenProCteni&) = delete;
-    bool Zamceno() const { return zamceno_; }
-
-private:
-    bool Nemenne(bool zapnout)
-    {
-        const int fd = ::open(slozka_.c_str(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0)
-            return false;
-        int flags = 0;
-        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        if (ok) {
-            flags = zapnout ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        ::close(fd);
-        return ok;
-    }
-
-    std::string slozka_;
-    bool zamceno_ = false;
 };
 
 inline void ZapisBajty(const std::string& path, const std::string& bytes)
