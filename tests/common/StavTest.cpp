@@ -37,8 +37,6 @@ TEST(MsgBoxTest, VychoziTlacitko)
         {OkCancel | DefaultButton2, Cancel},
         {AbortRetryIgnore | DefaultButton3, Ignore},
         {YesNoCancel | DefaultButton2, No},
-        {YesNo, Yes},
-        {RetryCancel | DefaultButton2, Cancel},
         // Icon and help bits do not move the default.
         {YesNo | Question | DefaultButton2 | HelpButton, No},
         // A default position the set lacks leaves the first button the default.

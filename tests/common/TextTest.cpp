@@ -29,7 +29,6 @@ TEST(Text, SirkaVeZnacichANfc)
     // Station names: 10 code points, blank-padded or cut.
     EXPECT_EQ(PevnaSirka("Čertova díra", 10), "Čertova dí");
     EXPECT_EQ(PevnaSirka("Ďáblík", 10), "Ďáblík    ");
-    EXPECT_EQ(PevnaSirka("", 3), "   ");
     EXPECT_EQ(Orizni(" \t ab c \r\n"), "ab c");
     EXPECT_EQ(NFC("C\xCC\x8C" "ertu\xCC\x8A"), "Čertů"); // combining caron and ring above
     EXPECT_EQ(NFC("\xFF" "C\xCC\x8C"), "\xFF" "C\xCC\x8C"); // not UTF-8: left as it is

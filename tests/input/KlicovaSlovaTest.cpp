@@ -26,9 +26,6 @@ TEST(KlicovaSlova, DelsiTvarAJednopismenneTvary)
     for (const auto& [slovo, cislo] : slova)
         EXPECT_EQ(k.KSHle(slovo), cislo) << slovo;
     EXPECT_EQ(std::tuple(k.Klic(12), k.Klic(0), k.Klic(16)), std::tuple("POLYGON", "", ""));
-    // The repeated compass takes only its deviation.
-    const KlicovaSlova opakovany(Tabulka::VlastnostiOpakovanehoKompasu);
-    EXPECT_EQ(std::tuple(opakovany.KSHle("ODCH"), opakovany.KSHle("JED"), opakovany.KSHle("PRE")), std::tuple(1, 0, 0));
 }
 
 TEST(Chybovnik, ChybaBezTextuSeOhlasi)

@@ -95,19 +95,3 @@ TEST(ShotTable, MeasurementsThatWouldPutNaNIntoTheModelAreRefusedWithTheirReason
     }
     EXPECT_EQ(std::tuple(t.ShotCount(), t.GetMeasurementCount(1), t.GetShot(1).L), std::tuple(2, 1, 5.0));
 }
-
-TEST(ShotTable, StylesFromTheFirstMeasurementThatHasOneAndFlags)
-{
-    ShotTable t;
-    t.AddShot(1, 2, 5.0, 0.0, 0.0, 1e-4, 1e-6, 1e-6);
-    t.SetShotStyles(-1, 3, 0);
-    t.SetShotStyles(1, 5, 7);
-    t.SetShotStyles(1, 6, 8);
-    EXPECT_EQ(std::pair(t.GetShotRecord(1).DrawStyle, t.GetShotRecord(1).ViewStyle), std::pair(3, 7));
-
-    // Five two-bit values: 1 | 0<<2 | 2<<4 | 3<<6 | 1<<8; only the low two bits of each count.
-    EXPECT_EQ(PackFlags(1, 0, 2, 3, 1), 481);
-    const auto v = UnpackFlags(481);
-    EXPECT_EQ(std::vector<int>(v.begin(), v.end()), (std::vector<int>{1, 0, 2, 3, 1}));
-    EXPECT_EQ(PackFlags(-1, 4, 0, 0, 7), 3 | 3 << 8);
-}

@@ -189,7 +189,7 @@ TEST(Vectorize, RegionsWithoutGivenPointsStartAtPocatek)
     EXPECT_EQ(q.Oblast(2), (Skupiny{"0 [X Y] X-Y {1:*POCATEK}"}));
 }
 
-TEST(Vectorize, RunsOnlyOnALoadedNotebookAndStopsOnARegionWithoutShots)
+TEST(Vectorize, RunsOnlyOnALoadedNotebook)
 {
     Sit s;
     s.Z("A", "B");
@@ -201,20 +201,6 @@ TEST(Vectorize, RunsOnlyOnALoadedNotebookAndStopsOnARegionWithoutShots)
     Vectorize(s.k);
     EXPECT_EQ(s.Zpravy(), Skupiny{"Nelze vektorizovat, pokud nebyl načten soubor měření!"});
     EXPECT_FALSE(s.k.stav.JeVektorizovano());
-
-    // A station put into a region of its own with no shot: no start can be found.
-    Sit n;
-    n.Mereni("A-B B-C C-A");
-    std::string osamely = "O";
-    const int o = n.k.model.stations.AddStation(osamely);
-    int state = 3;
-    n.k.model.regions.AssignShotRegion(o, o, state);
-    n.Dany("A");
-    n.Nacteno();
-    Vectorize(n.k);
-    EXPECT_EQ(n.Zpravy(), Skupiny{"Nelze optimalizovat, pokud nejsou zadány dané body!"});
-    EXPECT_EQ((std::vector<int>{n.k.stav.JeVektorizovano(), n.k.stav.Stav, n.k.stav.Zaneprazdneno(), n.k.sit.GroupCount(0)}),
-              (std::vector<int>{0, 1, 0, 0}));
 }
 
 TEST(Vectorize, ReadAccessorsAnswerPerGroupPerRegionAndOverall)
