@@ -111,16 +111,8 @@ std::optional<std::vector<BodXYZ>> HusteReseni(int n, const std::vector<HustaZam
 
 HustaZamera ZameraVektoru(int a, int b, double dx, double dy, double dz, double vL, double vA, double vI)
 {
-    HustaZamera z;
-    z.a = a;
-    z.b = b;
-    z.L = std::sqrt(dx * dx + dy * dy + dz * dz);
-    z.Az = std::atan2(dy, dx);
-    z.Inc = std::atan2(dz, std::hypot(dx, dy));
-    z.vL = vL;
-    z.vA = vA;
-    z.vI = vI;
-    return z;
+    return {a, b, std::sqrt(dx * dx + dy * dy + dz * dz), std::atan2(dy, dx), std::atan2(dz, std::hypot(dx, dy)),
+            vL, vA, vI};
 }
 
 NahodnaSit GenerujSit(int n, int smycek, int pevnych, double sum, unsigned seed)
@@ -155,8 +147,7 @@ NahodnaSit GenerujSit(int n, int smycek, int pevnych, double sum, unsigned seed)
         const double dy = pb.Y - pa.Y + (sum > 0 ? rovnomerne(-sum, sum) : 0.0);
         const double dz = pb.Z - pa.Z + (sum > 0 ? rovnomerne(-sum, sum) : 0.0);
         const double vL = rovnomerne(0.005, 0.05), vA = rovnomerne(0.002, 0.03), vI = rovnomerne(0.002, 0.03);
-        const HustaZamera z = ZameraVektoru(a, b, dx, dy, dz, vL, vA, vI);
-        sit.zamery.push_back(z);
+        sit.zamery.push_back(ZameraVektoru(a, b, dx, dy, dz, vL, vA, vI));
     }
     std::vector<int> uzly(static_cast<std::size_t>(n));
     for (int u = 1; u <= n; ++u)

@@ -15,8 +15,7 @@ public:
     struct Napis {
         int strana;
         double x, y;
-        std::string text;
-        std::string pismo;
+        std::string text, pismo;
         double velikost;
         bool tucne;
         double sirka;
