@@ -11,6 +11,7 @@
 #include "app/ui/PanelZamery.h"
 #include "app/ui/PrikazyVystupu.h"
 #include "app/ui/PrikazyPohledu.h"
+#include "app/ui/PracovniDialogy.h"
 #include "coords/ui/Zm_JTSK.h"
 #include "input/VypisZapisniku.h"
 #include "network/Krizovat.h"
@@ -139,6 +140,7 @@ Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(
     connect(&casovacPolozek_, &QTimer::timeout, this, &Form1::PovolPolozky);
     casovacPolozek_.start();
     PridejPrikazyVystupu(*this);
+    PridejPracovniDialogy(*this);
 }
 
 void Form1::VytvorZapisnik()
