@@ -4,6 +4,7 @@
 #include "adjust/ui/FParam.h"
 #include "app/ui/Form1.h"
 #include "app/ui/PracovniDialogy.h"
+#include "common/Cisla.h"
 #include "coords/ui/frmInsSourSys.h"
 #include "input/MeridlaStav.h"
 #include "input/ui/frmDeklinace.h"
@@ -161,7 +162,7 @@ TEST(PracovniDialogy, ParametryCtouPoleSMezemiANetknutaPonechaji)
         EXPECT_EQ(okno.Vysledek().pomery.fk, 0.00017); // untouched: exact
         EXPECT_EQ(okno.Vysledek().dotazy, 2);
         Ovladac<QPushButton>(&okno, "BZeZap")->click(); // nothing loaded: nothing new
-        EXPECT_EQ(Ovladac<QLineEdit>(&okno, "TDK")->text(), "0.5");
+        EXPECT_EQ(Ovladac<QLineEdit>(&okno, "TDK")->text(), "0,5");
         Ovladac<QPushButton>(&okno, "BZeIni")->click();
         Ovladac<QPushButton>(&okno, "SetAsDef")->click();
         EXPECT_EQ(nove.dk, 0.002);
@@ -190,7 +191,7 @@ TEST(PracovniDialogy, PrikazVEditoruJeJedenKrokZpetANahrazujeLokalitu)
 
     VlozVyberMeridla(okno, DruhMeridla::Kompas);
     ASSERT_EQ(platforma.boxes.size(), 1u);
-    EXPECT_EQ(platforma.boxes[0].text.substr(0, 14), "Na toto místo ");
+    EXPECT_EQ(platforma.boxes[0].text, ZpravaBezMeridel(DruhMeridla::Kompas));
     ModalniObsluha o({[](QWidget* w) {
         w->findChild<QLineEdit*>("txtJmeno")->setText("Nova");
         w->findChild<QPushButton*>("btnOK")->click();
