@@ -84,6 +84,7 @@ QWidget* DialogPrikazu::VytvorDatum(QDate navrh)
     chkDatum_->setObjectName("chkDatum");
     datum_ = new QDateEdit(navrh, w);
     datum_->setObjectName("dtDatum");
+    datum_->setDisplayFormat(FormatKratkehoData());
     datum_->setCalendarPopup(true);
     datum_->setEnabled(false);
     connect(chkDatum_, &QCheckBox::toggled, datum_, &QWidget::setEnabled);
