@@ -101,6 +101,16 @@ void VlozZDialogu(Form1& okno, DialogPrikazu& dialog, bool nahradit = false)
         VlozText(okno.Editor(), dialog.Text(), nahradit);
 }
 
+// The cursor's line goes with its line break; the cursor stays where the line began.
+void SmazRadekKurzoru(QTextCursor& c)
+{
+    c.clearSelection();
+    c.movePosition(QTextCursor::StartOfBlock);
+    if (!c.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor))
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    c.removeSelectedText();
+}
+
 } // namespace
 
 void VlozText(QPlainTextEdit* editor, const std::string& text, bool nahraditRadek)
@@ -114,11 +124,8 @@ void VlozText(QPlainTextEdit* editor, const std::string& text, bool nahraditRade
     c.beginEditBlock();
     c.clearSelection();
     c.movePosition(QTextCursor::StartOfBlock);
-    if (nahraditRadek) {
-        if (!c.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor))
-            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        c.removeSelectedText();
-    }
+    if (nahraditRadek)
+        SmazRadekKurzoru(c);
     c.insertText(t);
     c.endEditBlock();
     editor->setTextCursor(c);
@@ -128,10 +135,7 @@ void VlozText(QPlainTextEdit* editor, const std::string& text, bool nahraditRade
 void SmazRadek(QPlainTextEdit* editor)
 {
     QTextCursor c = editor->textCursor();
-    c.movePosition(QTextCursor::StartOfBlock);
-    if (!c.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor))
-        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    c.removeSelectedText();
+    SmazRadekKurzoru(c);
     editor->setTextCursor(c);
 }
 
