@@ -59,6 +59,7 @@ public:
     void ClearListing();
     // The default accuracies of the load, stored with every record added after this.
     void NastavVychoziPresnosti(double dk, double fk, double ek) { presnosti_ = {dk, fk, ek}; }
+    const std::array<double, 3>& VychoziPresnosti() const { return presnosti_; }
     void AddListingRecord(int from, int to, double distance, double direction, double backDirection,
                           double inclination, std::int16_t flags, double deviation, double declination,
                           const std::string& nameFrom, const std::string& nameTo);

@@ -20,6 +20,7 @@
 #include "app/ui/ZastaraleVysledky.h"
 #include "common/ui/Klavesnice.h"
 #include "common/ui/OknoNapovedy.h"
+#include "app/ui/PracovniDialogy.h"
 #include "coords/ui/Zm_JTSK.h"
 #include "input/VypisZapisniku.h"
 #include "network/Krizovat.h"
@@ -157,6 +158,7 @@ Form1::Form1(Kontext& kontext, QWidget* parent) : QMainWindow(parent), kontext_(
     zastarale_ = std::make_unique<ZastaraleVysledky>(
         findChild<QLabel*>("lblZastarale"),
         std::vector<QWidget*>{daneBody_, pripojeni_, zamery_, body_, meridla_, mereni_});
+    PridejPracovniDialogy(*this);
 }
 
 Form1::~Form1() = default;
