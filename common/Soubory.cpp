@@ -263,7 +263,7 @@ std::size_t PrilisDlouhyRadek(std::string_view text)
     return 0;
 }
 
-NactenyText DekodujZapisnik(const std::string& bytes, const std::string& path)
+NactenyText DekodujZapisnik(std::string bytes, const std::string& path)
 {
     NactenyText r;
     const std::string nonText = "Soubor " + path + " není textový zápisník a nelze jej otevřít.";
@@ -272,10 +272,11 @@ NactenyText DekodujZapisnik(const std::string& bytes, const std::string& path)
         return r;
     }
     if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 && JePlatneUtf8(bytes)) {
-        r.text = bytes.substr(3);
+        bytes.erase(0, 3);
+        r.text = std::move(bytes);
         r.kodovani = Kodovani::Utf8Bom;
     } else if (JePlatneUtf8(bytes)) {
-        r.text = bytes;
+        r.text = std::move(bytes);
         r.kodovani = Kodovani::Utf8;
     } else if (Windows1250NaUtf8(bytes, r.text)) {
         r.kodovani = Kodovani::Windows1250;
@@ -300,7 +301,7 @@ NactenyText NactiZapisnik(const std::string& path)
     NactenyText r;
     if (!CtiSoubor(path, bytes, r.chyba, MaxVelikostZapisniku))
         return r;
-    return DekodujZapisnik(bytes, path);
+    return DekodujZapisnik(std::move(bytes), path);
 }
 
 std::string UlozZapisnik(const std::string& path, const std::string& text, Kodovani kodovani)

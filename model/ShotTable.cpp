@@ -88,6 +88,12 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
     return n;
 }
 
+void ShotTable::ReserveShots(std::size_t n)
+{
+    zamery_.reserve(n);
+    podleDvojice_.reserve(n);
+}
+
 CisloZamery ShotTable::FindShot(int from, int to) const
 {
     if (from < 1 || to < 1)
