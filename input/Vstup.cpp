@@ -304,6 +304,9 @@ bool Vstup::JeZnakNa(std::string_view znak, int pos) const
 
 bool Vstup::JeZnakZeSady(std::string_view sada, int pos) const
 {
+    // The sets asked about are configured ones.
+    if (pos >= r_.delka || !MoznaZnacka(pos))
+        return false;
     for (std::size_t i = 0; i < sada.size();) {
         const int n = DelkaZnakuV(sada, i);
         if (JeZnakNa(sada.substr(i, n), pos))
@@ -454,6 +457,24 @@ int Vstup::ZnackaUhlu(int pos, int& delka) const
 Vstup::Cislovka Vstup::CtiCislovku(int pos, bool dms, bool jenUvodniZnamenko) const
 {
     Cislovka c;
+    // Most numbers are plain decimals, "-12.5": a sign, digits and one point, ended by a
+    // character that cannot go on with a number. Their text is taken from the line as it is.
+    {
+        int p = pos;
+        if (p < r_.delka && (Z(p) == '+' || Z(p) == '-'))
+            ++p;
+        bool tecka = false;
+        while (p < r_.delka && (JeCislice(Z(p)) || (Z(p) == DesetinnaTecka && !tecka))) {
+            tecka = tecka || Z(p) == DesetinnaTecka;
+            ++p;
+        }
+        constexpr std::string_view pokracovani = ".+-Ee^'\"\xC2"; // "\xC2" starts "°"
+        if (p >= r_.delka || pokracovani.find(Z(p)) == std::string_view::npos) {
+            c.hodnota = HodnotaCislovky(Radek().substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(p - pos)), c.mimo);
+            c.konec = p;
+            return c;
+        }
+    }
     SoucetUhlu uhel;
     std::string cast; // the numeral of the current part, upper-cased
     bool znamenkoMozne = true, tecka = false, exponent = false, cislice = false;
