@@ -3,7 +3,9 @@
 #include <utf8proc.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace lomvira {
@@ -174,6 +176,14 @@ bool JePlatneUtf8(std::string_view bytes)
         const unsigned char b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
             ++i;
+            // ASCII, the bulk of a notebook, eight bytes at a time.
+            std::uint64_t osm = 0;
+            while (i + sizeof osm <= bytes.size()) {
+                std::memcpy(&osm, bytes.data() + i, sizeof osm);
+                if (osm & 0x8080808080808080ULL)
+                    break;
+                i += sizeof osm;
+            }
             continue;
         }
         const std::size_t n = DelkaZnaku(b);
