@@ -8,6 +8,7 @@
 #include "network/Krizovat.h"
 
 #include <new>
+#include <vector>
 #include <stdexcept>
 
 namespace lomvira {
@@ -36,16 +37,34 @@ int ChybaOdmitnuteZamery(OdmitnutiZamery duvod)
 bool PrevedZapisnik(Kontext& k, Nacti& nacti)
 {
     Model& model = k.model;
+    const std::size_t pocetMereni = static_cast<std::size_t>(nacti.MereniCount());
+    model.stations.ReserveStations(static_cast<std::size_t>(nacti.PBody().Count()));
+    model.shots.ReserveShots(pocetMereni);
+    k.seznamMereni.ReserveListing(pocetMereni);
+    // The station of each of the parser's points, looked up when the point is first met.
+    std::vector<CisloBodu> stanicePBodu(static_cast<std::size_t>(nacti.PBody().Count()) + 1, 0);
+    auto stanice = [&](int pbod, const std::string& jmeno, bool& novy) -> CisloBodu {
+        novy = false;
+        if (pbod < 1 || pbod >= static_cast<int>(stanicePBodu.size())) {
+            std::string j = jmeno;
+            return model.stations.AddStation(j, &novy);
+        }
+        CisloBodu& n = stanicePBodu[static_cast<std::size_t>(pbod)];
+        if (n == 0) {
+            std::string j = jmeno;
+            n = model.stations.AddStation(j, &novy);
+        }
+        return n;
+    };
     for (int i = 1; i <= nacti.MereniCount(); ++i) {
         const Mereni& m = *nacti.MereniZaznam(i);
         // The faulty line's own record counts only when it is complete (a refused
         // forward/back check); incomplete records lack their stations.
         if (!m.uplny)
             continue;
-        std::string od = m.od, ke = m.k;
         bool novyOd = false, novyK = false;
-        const int a = model.stations.AddStation(od, &novyOd);
-        const int b = model.stations.AddStation(ke, &novyK);
+        const int a = stanice(m.pbodOd, m.od, novyOd);
+        const int b = stanice(m.pbodK, m.k, novyK);
         if (a == 0 || b == 0) {
             nacti.NastavChybuMereni(ChybaPoctuBodu, m);
             return false;
@@ -74,7 +93,7 @@ bool PrevedZapisnik(Kontext& k, Nacti& nacti)
         const std::int16_t flags =
             PackFlags(zpusobDelky, m.maZpetnyAzimut ? 1 : 0, jednotkyAzimutu, zpusobSklonu, jednotkySklonu);
         k.seznamMereni.AddListingRecord(a, b, m.delka, m.azimut, m.zpetnyAzimut, m.sklon, flags, odchylka,
-                                        deklinace, od, ke);
+                                        deklinace, model.stations.StationName(a), model.stations.StationName(b));
         k.seznamMereni.NastavRadekZapisniku(k.seznamMereni.ListingCount(), m.zacatekRadku,
                                             static_cast<std::int32_t>(m.radek.size()));
     }

@@ -29,12 +29,12 @@ std::string BezCR(const std::string& text)
 
 bool CtiZapisnikCli(Prostredi& env, const std::string& path, std::string& text)
 {
-    const NactenyText r = NactiZapisnik(path);
+    NactenyText r = NactiZapisnik(path);
     if (!r.ok) {
         env.err << r.chyba << "\n";
         return false;
     }
-    text = r.text;
+    text = std::move(r.text);
     return true;
 }
 

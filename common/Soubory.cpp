@@ -249,21 +249,27 @@ bool JeJenProCteni(const std::string& path)
 
 std::size_t PrilisDlouhyRadek(std::string_view text)
 {
+    const char* const z = text.data();
+    const std::size_t n = text.size();
     std::size_t radek = 1, zacatek = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text[i] != '\n' && text[i] != '\r')
-            continue;
-        if (i - zacatek > MaxDelkaRadku)
+    for (;;) {
+        // The line ends at the first CR or LF; memchr finds each far faster than a loop.
+        const void* lf = std::memchr(z + zacatek, '\n', n - zacatek);
+        std::size_t konec = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - z) : n;
+        if (const void* cr = std::memchr(z + zacatek, '\r', konec - zacatek))
+            konec = static_cast<std::size_t>(static_cast<const char*>(cr) - z);
+        if (konec - zacatek > MaxDelkaRadku)
             return radek;
-        if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n')
-            ++i;
-        zacatek = i + 1;
+        if (konec == n)
+            return 0;
+        zacatek = konec + 1;
+        if (z[konec] == '\r' && zacatek < n && z[zacatek] == '\n')
+            ++zacatek;
         ++radek;
     }
-    return 0;
 }
 
-NactenyText DekodujZapisnik(const std::string& bytes, const std::string& path)
+NactenyText DekodujZapisnik(std::string bytes, const std::string& path)
 {
     NactenyText r;
     const std::string nonText = "Soubor " + path + " není textový zápisník a nelze jej otevřít.";
@@ -272,10 +278,11 @@ NactenyText DekodujZapisnik(const std::string& bytes, const std::string& path)
         return r;
     }
     if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 && JePlatneUtf8(bytes)) {
-        r.text = bytes.substr(3);
+        bytes.erase(0, 3);
+        r.text = std::move(bytes);
         r.kodovani = Kodovani::Utf8Bom;
     } else if (JePlatneUtf8(bytes)) {
-        r.text = bytes;
+        r.text = std::move(bytes);
         r.kodovani = Kodovani::Utf8;
     } else if (Windows1250NaUtf8(bytes, r.text)) {
         r.kodovani = Kodovani::Windows1250;
@@ -300,7 +307,7 @@ NactenyText NactiZapisnik(const std::string& path)
     NactenyText r;
     if (!CtiSoubor(path, bytes, r.chyba, MaxVelikostZapisniku))
         return r;
-    return DekodujZapisnik(bytes, path);
+    return DekodujZapisnik(std::move(bytes), path);
 }
 
 std::string UlozZapisnik(const std::string& path, const std::string& text, Kodovani kodovani)

@@ -33,7 +33,7 @@ inline constexpr std::uint64_t MaxVelikostZapisniku = 512ull * 1024 * 1024;
 NactenyText NactiZapisnik(const std::string& path);
 
 // Decodes bytes by the same rule; `path` only names the file in messages.
-NactenyText DekodujZapisnik(const std::string& bytes, const std::string& path);
+NactenyText DekodujZapisnik(std::string bytes, const std::string& path);
 
 // The 1-based number of the first line longer than MaxDelkaRadku bytes (a lone CR, a LF
 // and a CR LF each end a line), or 0 when there is none.

@@ -3,7 +3,9 @@
 #include <utf8proc.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace lomvira {
@@ -22,6 +24,11 @@ std::size_t DelkaZnaku(unsigned char lead)
 }
 
 namespace {
+
+bool JeAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 // Decodes the n-byte sequence at pos; false for a truncated sequence, a bad continuation
 // byte, an overlong form, a surrogate or a value past U+10FFFF.
@@ -139,6 +146,12 @@ std::string ZnakyZleva(std::string_view text, std::size_t count)
 
 std::string PevnaSirka(std::string_view text, std::size_t width)
 {
+    // An ASCII name (the usual one) has a byte for each character.
+    if (JeAscii(text)) {
+        std::string out(text.substr(0, width));
+        out.resize(width, ' ');
+        return out;
+    }
     std::string out = ZnakyZleva(text, width);
     const std::size_t n = PocetZnaku(out);
     if (n < width)
@@ -163,6 +176,14 @@ bool JePlatneUtf8(std::string_view bytes)
         const unsigned char b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
             ++i;
+            // ASCII, the bulk of a notebook, eight bytes at a time.
+            std::uint64_t osm = 0;
+            while (i + sizeof osm <= bytes.size()) {
+                std::memcpy(&osm, bytes.data() + i, sizeof osm);
+                if (osm & 0x8080808080808080ULL)
+                    break;
+                i += sizeof osm;
+            }
             continue;
         }
         const std::size_t n = DelkaZnaku(b);
@@ -174,11 +195,17 @@ bool JePlatneUtf8(std::string_view bytes)
     return true;
 }
 
+std::string NFC(std::string&& text)
+{
+    if (JeAscii(text))
+        return std::move(text);
+    return NFC(std::string_view(text));
+}
+
 std::string NFC(std::string_view text)
 {
     // ASCII is its own normal form; most names and lines are ASCII.
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
+    if (JeAscii(text))
         return std::string(text);
     utf8proc_uint8_t* vystup = nullptr;
     const utf8proc_ssize_t n =

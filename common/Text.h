@@ -33,6 +33,8 @@ char32_t CtiZnak(std::string_view text, std::size_t& pos);
 // the same letter written as a base and a combining mark compare equal. Text that is not
 // valid UTF-8 comes back unchanged.
 std::string NFC(std::string_view text);
+// The same, keeping the text's own storage when it is ASCII.
+std::string NFC(std::string&& text);
 
 // How the lines of a text end. A lone CR (as old editors write), a LF and a CR LF each end
 // one line.

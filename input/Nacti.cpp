@@ -66,15 +66,14 @@ double ToleranceAzimutu(const Volby& volby)
 Nacti::Nacti(Platforma& platforma, const Volby& volby)
     : platforma_(platforma), volby_(volby), tolerance_(ToleranceAzimutu(volby)), vstup_(&platforma)
 {
-    Reset();
+    Reset({});
 }
 
 Nacti::~Nacti() = default;
 
 void Nacti::Zapisnik(std::string text)
 {
-    text_ = std::move(text);
-    Reset();
+    Reset(std::move(text));
 }
 
 void Nacti::JmenoSouboru(const std::string& name)
@@ -84,11 +83,12 @@ void Nacti::JmenoSouboru(const std::string& name)
         lokalita_.jmeno = name;
 }
 
-void Nacti::Reset()
+void Nacti::Reset(std::string text)
 {
+    // The reader holds the one copy of the text; the records' lines are views into it.
     vstup_ = Vstup(&platforma_);
     vstup_.NastavProZapisnik();
-    vstup_.Soubor(text_);
+    vstup_.Soubor(std::move(text));
     prikazy_.Klice(Tabulka::Prikazy);
     meridla_ = std::make_unique<MeridlaStav>(volby_);
     mereni_.clear();
@@ -153,13 +153,14 @@ void Nacti::NastavChybuMereni(int number, const Mereni& m)
 
 void Nacti::NastavChybuNaRadku(int number, std::int32_t zacatek, int dalsi)
 {
-    const std::size_t n = text_.size();
-    auto jeKonec = [this](std::size_t i) { return text_[i] == '\n' || text_[i] == '\r'; };
+    const std::string& text = vstup_.Soubor();
+    const std::size_t n = text.size();
+    auto jeKonec = [&text](std::size_t i) { return text[i] == '\n' || text[i] == '\r'; };
     std::size_t od = zacatek > 0 ? std::min<std::size_t>(static_cast<std::size_t>(zacatek) - 1, n) : 0;
     for (int k = 0; k < dalsi && od < n; ++k) {
         while (od < n && !jeKonec(od))
             ++od;
-        od += (od + 1 < n && text_[od] == '\r' && text_[od + 1] == '\n') ? 2 : 1;
+        od += (od + 1 < n && text[od] == '\r' && text[od + 1] == '\n') ? 2 : 1;
     }
     od = std::min(od, n);
     std::size_t po = od;
@@ -169,15 +170,21 @@ void Nacti::NastavChybuNaRadku(int number, std::int32_t zacatek, int dalsi)
     errorHelp_ = 0;
     errorRowStart_ = static_cast<std::int32_t>(od + 1);
     errorRowLen_ = static_cast<std::int32_t>(po - od);
-    errorRow_ = text_.substr(od, po - od);
+    errorRow_ = text.substr(od, po - od);
 }
 
 void Nacti::Zpracuj()
 {
-    if (text_.empty()) {
+    const std::string& text = vstup_.Soubor();
+    if (text.empty()) {
         MyMsgBox("nebyl zadan soubor zapisniku", MsgBox::OkOnly);
         return;
     }
+    // At most one record a line: room for all of them at once.
+    std::size_t radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    if (radku == 0)
+        radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    mereni_.reserve(radku + 1);
     vstup_.NaZacatek();
     while (!vstup_.Konec()) {
         if (vstup_.DelkaRadku() > static_cast<int>(MaxDelkaRadku)) {
@@ -275,7 +282,7 @@ void Nacti::PrikazovyRadek()
 
 void Nacti::Zastarale(const std::string& advice)
 {
-    MyMsgBox(std::string("V zápisníku je použit zastaralý zpusob zadání měřidla:") + CRLF + vstup_.Radek() + CRLF
+    MyMsgBox(std::string("V zápisníku je použit zastaralý zpusob zadání měřidla:") + CRLF + std::string(vstup_.Radek()) + CRLF
                  + advice,
              MsgBox::Information);
 }
@@ -589,7 +596,7 @@ void Nacti::DanyBod()
     radek.NastavProZapisnik();
     radek.RidiciZnak("*");
     radek.Zavorka("[]");
-    radek.Soubor(vstup_.Radek());
+    radek.Soubor(std::string(vstup_.Radek()));
     radek.GetZnak();
     const std::string jmeno = NFC(radek.GetKS());
     if (dbody_.Exist(jmeno)) {
@@ -651,14 +658,14 @@ void Nacti::MericiRadek()
         return;
     }
     m.delka = vstup_.GetHodnota();
-    m.priponaDelky = vstup_.Parametr();
+    const std::string priponaDelky = vstup_.Parametr();
     bool mimoRozsah = vstup_.CisloMimoRozsah();
     if (vstup_.CoNasleduje() != Trida::Cislo) {
         NastavChybu(3);
         return;
     }
     m.azimut = vstup_.GetHodnota();
-    m.priponaAzimutu = vstup_.Parametr();
+    std::string priponaAzimutu = vstup_.Parametr();
     mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
     if (azimutKontrola_) {
         if (vstup_.CoNasleduje() != Trida::Cislo) {
@@ -666,7 +673,7 @@ void Nacti::MericiRadek()
             return;
         }
         m.zpetnyAzimut = vstup_.GetHodnota();
-        m.priponaAzimutu += vstup_.Parametr();
+        priponaAzimutu += vstup_.Parametr();
         m.maZpetnyAzimut = true;
         mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
     }
@@ -675,21 +682,19 @@ void Nacti::MericiRadek()
         return;
     }
     m.sklon = vstup_.GetHodnota();
-    m.priponaSklonu = vstup_.Parametr();
+    const std::string priponaSklonu = vstup_.Parametr();
     mimoRozsah = mimoRozsah || vstup_.CisloMimoRozsah();
     if (!CtiAtributy(m))
         return;
 
     for (const std::string* jmeno : {&m.od, &m.k}) {
-        if (!pbody_.Exist(*jmeno) && pbody_.Count() >= MaxBodu) {
+        if (pbody_.Count() >= MaxBodu && !pbody_.Exist(*jmeno)) {
             NastavChybu(ChybaPoctuBodu);
             return;
         }
     }
-    m.pbodOd = pbody_.Exist(m.od) ? pbody_.GetIndex(m.od)
-                                  : pbody_.Add(m.od, 0, 0, 0, datum_, zacatekPrikazu_, platforma_);
-    m.pbodK = pbody_.Exist(m.k) ? pbody_.GetIndex(m.k)
-                                : pbody_.Add(m.k, 0, 0, 0, datum_, zacatekPrikazu_, platforma_);
+    m.pbodOd = pbody_.NajdiNeboPridej(m.od, datum_, zacatekPrikazu_);
+    m.pbodK = pbody_.NajdiNeboPridej(m.k, datum_, zacatekPrikazu_);
     if (mimoRozsah) {
         NastavChybu(ChybaHodnoty);
         return;
@@ -699,7 +704,7 @@ void Nacti::MericiRadek()
         m.vrstva = vrstva_;
     m.misto = misto_;
     posledniKomentar_.clear();
-    UplatniPripony(m);
+    UplatniPripony(m, priponaDelky, priponaAzimutu, priponaSklonu);
     if (!SpocitejMereni(m))
         return;
 
@@ -760,16 +765,16 @@ bool Nacti::CtiAtributy(Mereni& m)
     return true;
 }
 
-void Nacti::UplatniPripony(Mereni& m)
+void Nacti::UplatniPripony(Mereni& m, std::string_view delky, std::string_view azimutu, std::string_view sklonu)
 {
     const Delkomer& delkomer = *meridla_->AktDelkomer();
     const Kompas& kompas = meridla_->AktKompas();
     const Sklonomer& sklonomer = *meridla_->AktSklonomer();
 
-    const int zpusobDelky = PosledniPismeno(m.priponaDelky, "SVH", delkomer.Zpusob);
-    const int jednotkyAzimutu = JednotkaZPismen(m.priponaAzimutu, kompas.Jednotky());
-    const int zpusobSklonu = PosledniPismeno(m.priponaSklonu, "VZ", sklonomer.Zpusob);
-    const int jednotkySklonu = PosledniPismeno(m.priponaSklonu, "DGR", sklonomer.Jednotky);
+    const int zpusobDelky = PosledniPismeno(delky, "SVH", delkomer.Zpusob);
+    const int jednotkyAzimutu = JednotkaZPismen(azimutu, kompas.Jednotky());
+    const int zpusobSklonu = PosledniPismeno(sklonu, "VZ", sklonomer.Zpusob);
+    const int jednotkySklonu = PosledniPismeno(sklonu, "DGR", sklonomer.Jednotky);
     m.zpusobDelky = zpusobDelky != delkomer.Zpusob ? zpusobDelky : -1;
     m.jednotkyAzimutu = jednotkyAzimutu != kompas.Jednotky() ? jednotkyAzimutu : -1;
     m.zpusobSklonu = zpusobSklonu != sklonomer.Zpusob ? zpusobSklonu : -1;

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lomvira {
@@ -34,13 +35,12 @@ struct Lokalita {
 
 // One measurement line as parsed.
 struct Mereni {
-    std::string radek;
+    std::string_view radek; // into the parsed text
     std::int32_t zacatekRadku = 0;
     std::string od, k;     // station names as written, upper case
     int pbodOd = 0, pbodK = 0; // positions in PBody; 0 while the line lacks its stations
     double delka = 0, azimut = 0, zpetnyAzimut = 0, sklon = 0; // as written
     bool maZpetnyAzimut = false;
-    std::string priponaDelky, priponaAzimutu, priponaSklonu;
     // -1: the instrument's own setting applies.
     int zpusobDelky = -1, jednotkyAzimutu = -1, jednotkySklonu = -1, zpusobSklonu = -1;
     std::string textA, textB, textZ;
@@ -66,7 +66,7 @@ public:
 
     // Setting the text resets the whole parse state.
     void Zapisnik(std::string text);
-    const std::string& Zapisnik() const { return text_; }
+    const std::string& Zapisnik() const { return vstup_.Soubor(); }
     // Name of the notebook file, which names the locality until a LOKALITA command does.
     void JmenoSouboru(const std::string& name);
 
@@ -111,7 +111,7 @@ public:
 
 private:
     static std::vector<std::string> PodleCisel(const Index& index);
-    void Reset();
+    void Reset(std::string text);
     void NastavChybu(int number, int help = 0);
     // The error on the line `dalsi` lines after the one that starts at `zacatek` (1-based).
     void NastavChybuNaRadku(int number, std::int32_t zacatek, int dalsi);
@@ -136,13 +136,13 @@ private:
     void PrikazDatum();
 
     bool CtiAtributy(Mereni& m);
-    void UplatniPripony(Mereni& m);
+    // The unit and mode letters of the distance, the azimuths and the inclination.
+    void UplatniPripony(Mereni& m, std::string_view delky, std::string_view azimutu, std::string_view sklonu);
     bool SpocitejMereni(Mereni& m);
 
     Platforma& platforma_;
     Volby volby_;
     double tolerance_;
-    std::string text_;
     std::string jmenoSouboru_;
     Vstup vstup_;
     KlicovaSlova prikazy_;

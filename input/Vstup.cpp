@@ -184,6 +184,7 @@ struct Vstup::Cislovka {
 
 Vstup::Vstup(Platforma* platforma) : platforma_(platforma)
 {
+    ZnackyZnovu();
     NaZacatek();
 }
 
@@ -253,7 +254,9 @@ void Vstup::NovyRadek()
         }
         // Far beyond what a notebook line can be; keeps the int columns meaningful.
         delka = std::min<std::size_t>(delka, INT_MAX);
-        p.radek = text_.substr(od, delka);
+        p.od = od;
+    } else {
+        p.od = n;
     }
     p.delka = static_cast<int>(delka);
     p.konecTextu = p.zacatek >= n;
@@ -273,7 +276,7 @@ int Vstup::ZacatekSlovaC() const
         return 0;
     int sloupec = 1;
     for (int pos = 0; pos < zacatekSlova_ - 1 && pos < r_.delka; pos += DelkaZnakuNa(pos)) {
-        if (r_.radek[pos] == '\t')
+        if (Z(pos) == '\t')
             sloupec = ((sloupec - 1) / SirkaTabulatoru + 1) * SirkaTabulatoru + 1;
         else
             ++sloupec;
@@ -285,17 +288,25 @@ int Vstup::ZacatekSlovaC() const
 
 int Vstup::DelkaZnakuNa(int pos) const
 {
-    return DelkaZnakuV(r_.radek, static_cast<std::size_t>(pos));
+    return DelkaZnakuV(Radek(), static_cast<std::size_t>(pos));
 }
 
 bool Vstup::JeZnakNa(std::string_view znak, int pos) const
 {
-    return !znak.empty() && pos < r_.delka && static_cast<std::size_t>(DelkaZnakuNa(pos)) == znak.size() &&
-           r_.radek.compare(static_cast<std::size_t>(pos), znak.size(), znak) == 0;
+    if (znak.empty() || pos >= r_.delka || Z(pos) != znak[0])
+        return false;
+    // An ASCII character is one byte, whatever follows it.
+    if (znak.size() == 1 && static_cast<unsigned char>(znak[0]) < 0x80)
+        return true;
+    return static_cast<std::size_t>(DelkaZnakuNa(pos)) == znak.size() &&
+           Radek().compare(static_cast<std::size_t>(pos), znak.size(), znak) == 0;
 }
 
 bool Vstup::JeZnakZeSady(std::string_view sada, int pos) const
 {
+    // The sets asked about are configured ones.
+    if (pos >= r_.delka || !MoznaZnacka(pos))
+        return false;
     for (std::size_t i = 0; i < sada.size();) {
         const int n = DelkaZnakuV(sada, i);
         if (JeZnakNa(sada.substr(i, n), pos))
@@ -307,7 +318,7 @@ bool Vstup::JeZnakZeSady(std::string_view sada, int pos) const
 
 bool Vstup::ZacinaCislo(int pos) const
 {
-    const std::string& r = r_.radek;
+    const std::string_view r = Radek();
     auto cisliceNa = [&](int i) { return i < r_.delka && JeCislice(r[i]); };
     auto teckaNa = [&](int i) { return i < r_.delka && r[i] == DesetinnaTecka; };
     if (cisliceNa(pos))
@@ -319,7 +330,7 @@ bool Vstup::ZacinaCislo(int pos) const
 
 int Vstup::TridaZnaku(int pos) const
 {
-    const char z = r_.radek[pos];
+    const char z = Z(pos);
     int trida = Trida::Jine;
     if (JeCislice(z))
         trida = Trida::Cislo;
@@ -333,6 +344,8 @@ int Vstup::TridaZnaku(int pos) const
         trida = Trida::Lomitko;
     else if (ZacinaCislo(pos))
         trida = Trida::Cislo;
+    if (!MoznaZnacka(pos))
+        return trida;
     // The configured characters override in this order; the last one that matches wins.
     if (JeOddelovacNa(pos))
         trida = Trida::Oddelovac;
@@ -347,7 +360,7 @@ int Vstup::TridaZnaku(int pos) const
 
 int Vstup::PreskocMezery(int pos) const
 {
-    while (pos < r_.delka && JeMezera(r_.radek[pos]))
+    while (pos < r_.delka && JeMezera(Z(pos)))
         ++pos;
     return pos;
 }
@@ -356,7 +369,7 @@ int Vstup::NajdiNaRadku(std::string_view znak, int od) const
 {
     if (znak.empty())
         return r_.delka;
-    const std::size_t k = r_.radek.find(znak, static_cast<std::size_t>(od));
+    const std::size_t k = Radek().find(znak, static_cast<std::size_t>(od));
     return k == std::string::npos ? r_.delka : static_cast<int>(k);
 }
 
@@ -385,7 +398,7 @@ std::string Vstup::GetZnak()
     const int pos = zacatekSlova_ - 1;
     const int n = DelkaZnakuNa(pos);
     r_.sloupec = pos + n;
-    return r_.radek.substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(n));
+    return std::string(Radek().substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(n)));
 }
 
 std::string Vstup::GetZN()
@@ -395,7 +408,7 @@ std::string Vstup::GetZN()
     const int pos = r_.sloupec;
     const int n = DelkaZnakuNa(pos);
     r_.sloupec = pos + n;
-    return r_.radek.substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(n));
+    return std::string(Radek().substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(n)));
 }
 
 bool Vstup::GetRovnitko()
@@ -412,7 +425,7 @@ void Vstup::ZbytkovyOddelovac()
 {
     int posledni = r_.sloupec - 1;
     while (posledni > 0 && r_.sloupec - posledni < 4 &&
-           (static_cast<unsigned char>(r_.radek[posledni]) & 0xC0) == 0x80)
+           (static_cast<unsigned char>(Z(posledni)) & 0xC0) == 0x80)
         --posledni;
     if (posledni >= 0 && JeOddelovacNa(posledni))
         return;
@@ -427,7 +440,7 @@ void Vstup::ZbytkovyOddelovac()
 int Vstup::ZnackaUhlu(int pos, int& delka) const
 {
     delka = 1;
-    const char z = r_.radek[pos];
+    const char z = Z(pos);
     if (z == '^')
         return ZnackaStupnu;
     if (z == '\'')
@@ -444,11 +457,29 @@ int Vstup::ZnackaUhlu(int pos, int& delka) const
 Vstup::Cislovka Vstup::CtiCislovku(int pos, bool dms, bool jenUvodniZnamenko) const
 {
     Cislovka c;
+    // Most numbers are plain decimals, "-12.5": a sign, digits and one point, ended by a
+    // character that cannot go on with a number. Their text is taken from the line as it is.
+    {
+        int p = pos;
+        if (p < r_.delka && (Z(p) == '+' || Z(p) == '-'))
+            ++p;
+        bool tecka = false;
+        while (p < r_.delka && (JeCislice(Z(p)) || (Z(p) == DesetinnaTecka && !tecka))) {
+            tecka = tecka || Z(p) == DesetinnaTecka;
+            ++p;
+        }
+        constexpr std::string_view pokracovani = ".+-Ee^'\"\xC2"; // "\xC2" starts "°"
+        if (p >= r_.delka || pokracovani.find(Z(p)) == std::string_view::npos) {
+            c.hodnota = HodnotaCislovky(Radek().substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(p - pos)), c.mimo);
+            c.konec = p;
+            return c;
+        }
+    }
     SoucetUhlu uhel;
     std::string cast; // the numeral of the current part, upper-cased
     bool znamenkoMozne = true, tecka = false, exponent = false, cislice = false;
     while (pos < r_.delka) {
-        const char z = Velke(r_.radek[pos]);
+        const char z = Velke(Z(pos));
         int delkaZnacky = 1;
         const int znacka = dms ? ZnackaUhlu(pos, delkaZnacky) : 0;
         if (JeCislice(z)) {
@@ -522,7 +553,7 @@ double Vstup::GetHodnota()
 
 std::string Vstup::GetSL()
 {
-    const std::string& r = r_.radek;
+    const std::string_view r = Radek();
     const int pos = PreskocMezery(r_.sloupec);
     r_.sloupec = pos;
     if (pos >= r_.delka)
@@ -551,7 +582,7 @@ std::string Vstup::GetSL()
     } else {
         const int n = DelkaZnakuNa(pos);
         r_.sloupec = pos + n;
-        return r.substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(n));
+        return std::string(r.substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(n)));
     }
     if (konec < r_.delka && (JeMezera(r[konec]) || r[konec] == ';' || r[konec] == ','))
         ++konec;
@@ -561,17 +592,20 @@ std::string Vstup::GetSL()
 
 std::string Vstup::GetKS()
 {
-    const std::string& r = r_.radek;
+    const std::string_view r = Radek();
     int pos = PreskocMezery(r_.sloupec);
-    std::string slovo;
+    // The word is one run of the line: its characters and the single blanks inside it.
+    const int zacatek = pos;
+    int konec = pos;
     bool mezera = false;
     while (pos < r_.delka) {
         const unsigned char b = static_cast<unsigned char>(r[pos]);
+        const bool znacka = MoznaZnacka(pos);
         // "=" and a control character start the next token. So do a comment and a
         // bracket: taking them here would hand their text to the parser as fields.
-        if (b == '=' || JeZnakZeSady(ridiciZnaky_, pos) || JeZnakNa(komentar_, pos) || JeZavorkaNa(pos))
+        if (b == '=' || (znacka && (JeZnakZeSady(ridiciZnaky_, pos) || JeZnakNa(komentar_, pos) || JeZavorkaNa(pos))))
             break;
-        if (JeOddelovacNa(pos) || b < 32) {
+        if ((znacka && JeOddelovacNa(pos)) || b < 32) {
             pos += DelkaZnakuNa(pos);
             break;
         }
@@ -580,25 +614,32 @@ std::string Vstup::GetKS()
             if (!MezeraVeSlove || mezera)
                 break;
             mezera = true;
-            slovo += ' ';
+            konec = pos;
             continue;
         }
         mezera = false;
-        const int n = DelkaZnakuNa(pos);
-        slovo.append(r, static_cast<std::size_t>(pos), static_cast<std::size_t>(n));
-        pos += n;
+        pos += b < 0x80 ? 1 : DelkaZnakuNa(pos);
+        konec = pos;
     }
     r_.sloupec = pos;
-    slovo = Orizni(slovo);
-    if (VelkaPismena)
-        slovo = lomvira::VelkaPismena(slovo);
+    std::string_view slovo = r.substr(static_cast<std::size_t>(zacatek), static_cast<std::size_t>(konec - zacatek));
+    while (!slovo.empty() && JeMezera(slovo.back()))
+        slovo.remove_suffix(1);
+    std::string vysledek;
+    if (VelkaPismena && std::any_of(slovo.begin(), slovo.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        vysledek = lomvira::VelkaPismena(slovo);
+    else {
+        vysledek = slovo;
+        if (VelkaPismena)
+            std::transform(vysledek.begin(), vysledek.end(), vysledek.begin(), Velke);
+    }
     ZbytkovyOddelovac();
-    return slovo;
+    return vysledek;
 }
 
 std::string Vstup::GetPTH()
 {
-    const std::string& r = r_.radek;
+    const std::string_view r = Radek();
     int pos = PreskocMezery(r_.sloupec);
     r_.sloupec = pos;
     if (!JeZnakNa(uvozovky_, pos)) {
@@ -650,19 +691,19 @@ std::string Vstup::GetZavorka()
         const int zavreni = NajdiNaRadku(uzaviraci_, od);
         // On a tie the closing bracket wins, so one character can open and close.
         if (zavreni < r_.delka && zavreni <= otevreni && zavreni <= komentar) {
-            blok.append(r_.radek, static_cast<std::size_t>(od), static_cast<std::size_t>(zavreni - od));
+            blok.append(Radek(), static_cast<std::size_t>(od), static_cast<std::size_t>(zavreni - od));
             if (hloubka >= 2)
                 blok += uzaviraci_;
             --hloubka;
             r_.sloupec = zavreni + static_cast<int>(uzaviraci_.size());
         } else if (otevreni < r_.delka && otevreni <= komentar) {
             const int za = otevreni + static_cast<int>(oteviraci_.size());
-            blok.append(r_.radek, static_cast<std::size_t>(od), static_cast<std::size_t>(za - od));
+            blok.append(Radek(), static_cast<std::size_t>(od), static_cast<std::size_t>(za - od));
             ++hloubka;
             r_.sloupec = za;
         } else {
             // The rest of the line, a comment with any brackets in it included.
-            blok.append(r_.radek, static_cast<std::size_t>(od));
+            blok.append(Radek(), static_cast<std::size_t>(od));
             blok += "\r\n";
             if (JePosledniRadek()) {
                 r_ = zacatek;
@@ -689,20 +730,30 @@ std::string Vstup::GetKomentar()
         chyba_ = ChybaVstupu::ChybiKomentar;
         return {};
     }
-    return r_.radek.substr(static_cast<std::size_t>(r_.sloupec));
+    return std::string(Radek().substr(static_cast<std::size_t>(r_.sloupec)));
 }
 
 // --- settings -------------------------------------------------------------------------------
 
+void Vstup::ZnackyZnovu()
+{
+    std::fill(std::begin(znacky_), std::end(znacky_), false);
+    for (const std::string* sada : {&ridiciZnaky_, &oddelovace_, &oteviraci_, &uzaviraci_, &komentar_, &uvozovky_})
+        for (char c : *sada)
+            znacky_[static_cast<unsigned char>(c)] = true;
+}
+
 void Vstup::RidiciZnak(std::string_view znaky)
 {
     ridiciZnaky_ = BezMezer(znaky);
+    ZnackyZnovu();
     peekSloupec_ = -1;
 }
 
 void Vstup::Oddelovac(std::string_view znaky)
 {
     oddelovace_ = BezMezer(znaky);
+    ZnackyZnovu();
     peekSloupec_ = -1;
 }
 
@@ -712,18 +763,21 @@ void Vstup::Zavorka(std::string_view par)
     uzaviraci_ = PrvniZnak(par.substr(oteviraci_.size()));
     if (uzaviraci_.empty())
         uzaviraci_ = oteviraci_;
+    ZnackyZnovu();
     peekSloupec_ = -1;
 }
 
 void Vstup::Komentar(std::string_view znak)
 {
     komentar_ = PrvniZnak(znak);
+    ZnackyZnovu();
     peekSloupec_ = -1;
 }
 
 void Vstup::Uvozovky(std::string_view znak)
 {
     uvozovky_ = PrvniZnak(znak);
+    ZnackyZnovu();
     peekSloupec_ = -1;
 }
 

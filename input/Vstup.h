@@ -59,7 +59,8 @@ public:
     bool Konec() const { return r_.konecTextu; }
     bool KonecRadku();
 
-    const std::string& Radek() const { return r_.radek; }
+    // The current line, a view into the text: valid until the text is replaced.
+    std::string_view Radek() const { return {text_.data() + r_.od, static_cast<std::size_t>(r_.delka)}; }
     int DelkaRadku() const { return r_.delka; }
     int Poloha() const { return r_.sloupec; }
     std::size_t ZacatekRadku() const { return r_.zacatek; }
@@ -106,7 +107,7 @@ private:
     struct Pozice {
         std::size_t zacatek = 1;  // 1-based index of the line's first byte in the text
         std::size_t konec = 0;    // 1-based index of its terminator; 0 before the first line
-        std::string radek;
+        std::size_t od = 0;       // 0-based index of the line's first byte (0 past the text)
         int delka = 0;
         int sloupec = 0;          // bytes of the line already consumed
         bool konecTextu = true;
@@ -128,6 +129,12 @@ private:
     Cislovka CtiCislovku(int pos, bool dms, bool jenUvodniZnamenko) const;
     void ZbytkovyOddelovac();
     int NajdiNaRadku(std::string_view znak, int od) const;
+    // Byte pos of the current line (pos below its length).
+    char Z(int pos) const { return text_[r_.od + static_cast<std::size_t>(pos)]; }
+    // Whether some configured character (control, separator, bracket, comment, quote) may
+    // start at pos: most bytes of a line are none of them, and this tells so at once.
+    bool MoznaZnacka(int pos) const { return znacky_[static_cast<unsigned char>(Z(pos))]; }
+    void ZnackyZnovu();
 
     Platforma* platforma_;
     std::string text_;
@@ -146,6 +153,7 @@ private:
     std::string uzaviraci_;
     std::string komentar_;
     std::string uvozovky_ = "\"";
+    bool znacky_[256] = {}; // first bytes of the configured characters
 };
 
 } // namespace lomvira

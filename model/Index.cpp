@@ -6,15 +6,16 @@ namespace lomvira {
 
 std::int32_t Index::Add(const std::string& key)
 {
-    if (const auto it = polozky_.find(key); it != polozky_.end())
-        return it->second;
     const auto item = static_cast<std::int32_t>(klice_.size() + 1);
+    // One search finds the key or makes its place.
+    const auto [it, novy] = polozky_.try_emplace(key, item);
+    if (!novy)
+        return it->second;
     // Keys that arrive in order keep the sorted list valid without a sort.
     if (serazeno_ && !poradi_.empty() && key < klice_[static_cast<std::size_t>(poradi_.back() - 1)])
         serazeno_ = false;
     klice_.push_back(key);
     poradi_.push_back(item);
-    polozky_.emplace(key, item);
     return item;
 }
 

@@ -51,6 +51,20 @@ protected:
         return n;
     }
 
+    // The number of the point of that name; a new name adds the point made of the name and
+    // the other arguments. One search either way.
+    template <class... Args>
+    std::int32_t NajdiNeboPridej(const std::string& name, const Args&... args)
+    {
+        const std::int32_t pred = index_.Count();
+        const std::int32_t n = index_.Add(name);
+        if (n > pred) {
+            body_.emplace_back(name, args...);
+            razeni_.Add(name, n);
+        }
+        return n;
+    }
+
 private:
     std::deque<TBod> body_; // point n is body_[n - 1]; deque keeps pointers stable
     Index index_;

@@ -30,6 +30,11 @@ public:
     // The new station's number; 0 (after the box "Bod jiz existuje") when the name is held.
     std::int32_t Add(const std::string& name, double x, double y, double z, std::int32_t datum,
                      std::int32_t zacatekPrikazu, Platforma& platforma);
+    // The number of the station of that name, added (at 0, 0, 0) when new.
+    std::int32_t NajdiNeboPridej(const std::string& name, std::int32_t datum, std::int32_t zacatekPrikazu)
+    {
+        return KolekceBodu<PBod>::NajdiNeboPridej(name, 0.0, 0.0, 0.0, datum, zacatekPrikazu);
+    }
 };
 
 } // namespace lomvira

@@ -93,16 +93,28 @@ bool Razeni::Less(const std::vector<NameToken>& a, const std::vector<NameToken>&
 
 void Razeni::Add(const std::string& name, std::int32_t item)
 {
-    Zaznam z{Tokenize(name), item};
-    std::vector<std::int16_t> vzor;
-    vzor.reserve(z.tokens.size());
-    for (const NameToken& t : z.tokens)
-        vzor.push_back(t.kind);
-    if (vzory_.insert(std::move(vzor)).second)
-        ukazky_.push_back(z.tokens);
-    if (serazeno_ && !zaznamy_.empty() && Less(z.tokens, zaznamy_.back().tokens))
-        serazeno_ = false;
-    zaznamy_.push_back(std::move(z));
+    cekajici_.emplace_back(name, item);
+}
+
+void Razeni::Rozloz() const
+{
+    if (cekajici_.empty())
+        return;
+    zaznamy_.reserve(zaznamy_.size() + cekajici_.size());
+    for (const auto& [name, item] : cekajici_) {
+        Zaznam z{Tokenize(name), item};
+        std::vector<std::int16_t> vzor;
+        vzor.reserve(z.tokens.size());
+        for (const NameToken& t : z.tokens)
+            vzor.push_back(t.kind);
+        if (vzory_.insert(std::move(vzor)).second)
+            ukazky_.push_back(z.tokens);
+        if (serazeno_ && !zaznamy_.empty() && Less(z.tokens, zaznamy_.back().tokens))
+            serazeno_ = false;
+        zaznamy_.push_back(std::move(z));
+    }
+    cekajici_.clear();
+    cekajici_.shrink_to_fit();
 }
 
 std::int32_t Razeni::Item(std::int32_t k) const
@@ -115,6 +127,7 @@ std::int32_t Razeni::Item(std::int32_t k) const
 
 void Razeni::Serad() const
 {
+    Rozloz();
     if (serazeno_)
         return;
     // Stable, so that equal names keep the order in which they were added.
@@ -125,6 +138,7 @@ void Razeni::Serad() const
 
 std::string Razeni::ZobrTyp() const
 {
+    Rozloz();
     std::string out;
     for (const auto& ukazka : ukazky_) {
         for (const NameToken& t : ukazka) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lomvira {
@@ -26,9 +27,13 @@ public:
     void Add(const std::string& name, std::int32_t item);
     // Item number of the k-th name in sorted order; 0 when k is outside 1..count.
     std::int32_t Item(std::int32_t k) const;
-    std::int32_t Count() const { return static_cast<std::int32_t>(zaznamy_.size()); }
+    std::int32_t Count() const { return static_cast<std::int32_t>(zaznamy_.size() + cekajici_.size()); }
     // Number of distinct token patterns (kinds and length) met so far.
-    std::int32_t TypeCount() const { return static_cast<std::int32_t>(vzory_.size()); }
+    std::int32_t TypeCount() const
+    {
+        Rozloz();
+        return static_cast<std::int32_t>(vzory_.size());
+    }
     // The recorded patterns, each shown by the tokens of the first name that had it:
     // one line per token ("Pisme ", "Cislo ", "Oddel " and the value in quotes), CR LF
     // between lines.
@@ -44,13 +49,17 @@ private:
         std::int32_t item;
     };
     void Serad() const;
+    // Tokenizes the names added since the last question, in the order of addition.
+    void Rozloz() const;
 
     // Kept in addition order until someone reads the order: sorting once is much cheaper
     // than an insertion sort over thousands of station names.
     mutable std::vector<Zaznam> zaznamy_;
     mutable bool serazeno_ = true;
-    std::set<std::vector<std::int16_t>> vzory_;
-    std::vector<std::vector<NameToken>> ukazky_; // first name of each pattern, in order met
+    // Names not tokenized yet: a load adds every station, and many a load is never listed.
+    mutable std::vector<std::pair<std::string, std::int32_t>> cekajici_;
+    mutable std::set<std::vector<std::int16_t>> vzory_;
+    mutable std::vector<std::vector<NameToken>> ukazky_; // first name of each pattern, in order met
 };
 
 } // namespace lomvira

@@ -52,10 +52,16 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
         || !std::isfinite(incW))
         return odmitni(OdmitnutiZamery::NeplatnaHodnota); // a length or variance so small that its weight overflows
 
-    CisloZamery n = FindShot(a, b);
-    if (n == 0) {
-        if (zamery_.size() >= static_cast<std::size_t>(MaxCislo))
+    CisloZamery n = 0;
+    if (zamery_.size() >= static_cast<std::size_t>(MaxCislo)) {
+        n = FindShot(a, b);
+        if (n == 0)
             return odmitni(OdmitnutiZamery::PrilisMnohoZamer);
+    } else {
+        // One search finds the pair or makes its place.
+        n = podleDvojice_.try_emplace(Klic(a, b), static_cast<CisloZamery>(zamery_.size() + 1)).first->second;
+    }
+    if (n > static_cast<CisloZamery>(zamery_.size())) {
         ShotRecord r;
         r.From = a;
         r.To = b;
@@ -63,8 +69,6 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
         r.FirstLength = L;
         r.FirstInclination = Inc;
         zamery_.push_back(r);
-        n = static_cast<CisloZamery>(zamery_.size());
-        podleDvojice_.emplace(Klic(a, b), n);
     }
     ShotRecord& r = zamery_[static_cast<std::size_t>(n - 1)];
     if (r.MeasurementCount >= MaxCislo)
@@ -86,6 +90,12 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
     r.SumWeightAzimuth = sumy[4];
     r.SumWeightInclination = sumy[5];
     return n;
+}
+
+void ShotTable::ReserveShots(std::size_t n)
+{
+    zamery_.reserve(n);
+    podleDvojice_.reserve(n);
 }
 
 CisloZamery ShotTable::FindShot(int from, int to) const

@@ -83,6 +83,8 @@ public:
     ShotRecord GetShotRecord(int k) const;
     CisloZamery ShotCount() const { return static_cast<CisloZamery>(zamery_.size()); }
     void ClearShots();
+    // Room for that many shots, so that a load of known size does not regrow the table.
+    void ReserveShots(std::size_t n);
 
 private:
     const ShotRecord* Zaznam(int k) const;

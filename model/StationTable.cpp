@@ -17,13 +17,14 @@ CisloBodu StationTable::AddStation(std::string& name, bool* novy)
     name = JmenoBodu(name);
     if (novy)
         *novy = false;
-    if (const auto it = podleJmena_.find(name); it != podleJmena_.end())
-        return it->second;
     if (body_.size() >= static_cast<std::size_t>(MaxPocetBodu))
-        return 0;
+        return FindStation(name);
+    // One search finds the station or makes its place.
+    const auto n = static_cast<CisloBodu>(body_.size() + 1);
+    const auto [it, novyBod] = podleJmena_.try_emplace(name, n);
+    if (!novyBod)
+        return it->second;
     body_.push_back(StationRecord{name, 0.0, 0.0, 0.0, {}});
-    const auto n = static_cast<CisloBodu>(body_.size());
-    podleJmena_.emplace(name, n);
     extremyPlatne_ = false;
     if (novy)
         *novy = true;
@@ -84,6 +85,12 @@ void StationTable::SetStationNote(int n, const std::string& text, Platforma& pla
         return;
     }
     platforma.ZpravaBox("Bod " + r.Name + " je jiz opatren poznamkou \r\n" + r.Note, MsgBox::Critical);
+}
+
+void StationTable::ReserveStations(std::size_t n)
+{
+    body_.reserve(n);
+    podleJmena_.reserve(n);
 }
 
 void StationTable::ClearStations()

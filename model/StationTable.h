@@ -47,6 +47,8 @@ public:
     StationRecord GetStationByName(std::string_view name) const;
     // The 10-character name, "" out of range.
     std::string GetStationName(int n) const;
+    // The same without a copy; n must be in 1..count.
+    const std::string& StationName(int n) const { return body_[static_cast<std::size_t>(n - 1)].Name; }
     CisloBodu StationCount() const { return static_cast<CisloBodu>(body_.size()); }
     // False (and nothing changes) out of range or for a coordinate that is not finite.
     bool SetStationCoordinates(int n, double x, double y, double z);
@@ -54,6 +56,8 @@ public:
     // with a critical box; an empty text changes nothing and says nothing.
     void SetStationNote(int n, const std::string& text, Platforma& platforma);
     void ClearStations();
+    // Room for that many stations, so that a load of known size does not regrow the table.
+    void ReserveStations(std::size_t n);
     // Smallest and largest X, Y, Z over all stations (all 0 with no stations). Cached
     // until coordinates change.
     CoordinateExtremes GetCoordinateExtremes() const;

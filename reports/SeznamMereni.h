@@ -57,6 +57,8 @@ KodyMereni RozbalKody(std::int16_t flags);
 class SeznamMereni {
 public:
     void ClearListing();
+    // Room for that many records.
+    void ReserveListing(std::size_t n) { zaznamy_.reserve(n); }
     // The default accuracies of the load, stored with every record added after this.
     void NastavVychoziPresnosti(double dk, double fk, double ek) { presnosti_ = {dk, fk, ek}; }
     const std::array<double, 3>& VychoziPresnosti() const { return presnosti_; }
