@@ -35,6 +35,7 @@ char32_t CtiZnak(std::string_view text, std::size_t& pos);
 std::string NFC(std::string_view text);
 // The same, keeping the text's own storage when it is ASCII.
 std::string NFC(std::string&& text);
+inline std::string NFC(const char* text) { return NFC(std::string_view(text)); }
 
 // How the lines of a text end. A lone CR (as old editors write), a LF and a CR LF each end
 // one line.
