@@ -202,7 +202,7 @@ StavReseni NormalSystem::Res(const FixedNodes& pevne, Platforma& platforma)
     return s;
 }
 
-// Everything the elimination relies on, checked before it starts, so that a bad system is
+// Everything the factorisation relies on, checked before it starts, so that a bad system is
 // a reported failure instead of a division by zero or a wrong result.
 StavReseni NormalSystem::Zkontroluj(const FixedNodes& pevne, std::vector<FixedNodes::Uzel>& serazene) const
 {
@@ -235,7 +235,7 @@ StavReseni NormalSystem::Zkontroluj(const FixedNodes& pevne, std::vector<FixedNo
 StavReseni NormalSystem::ZkontrolujPevne(const FixedNodes& pevne, std::vector<FixedNodes::Uzel>& serazene) const
 {
     serazene = pevne.Uzly();
-    // The elimination meets the fixed nodes in node order, whatever order they came in.
+    // Sorted, so that a node given twice is found next to itself.
     std::stable_sort(serazene.begin(), serazene.end(),
                      [](const FixedNodes::Uzel& a, const FixedNodes::Uzel& b) { return a.uzel < b.uzel; });
     for (std::size_t k = 0; k < serazene.size(); ++k) {
