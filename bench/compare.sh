@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times `lomvira-cli compute --csv` on the generated timing surveys and, when cavern is
 # installed, cavern on their .svx twins: wall time, CPU time (user + sys), peak memory,
-# and the ratio of the two wall times.
+# and the ratios of the two wall times and of the two CPU times (on a shared machine the
+# CPU ratio is the steadier one).
 #   bench/compare.sh [BUILD_DIR] [WORK_DIR] [NAME_FILTER]
 # CAVERN_LIMIT (environment, seconds) stops a cavern run that takes longer.
 set -euo pipefail
@@ -37,7 +38,7 @@ measure() {
 }
 
 printf "%-28s %9s %9s %8s" "survey" "wall s" "cpu s" "peak MB"
-[ $have_cavern = 1 ] && printf " | %9s %9s %8s | %7s" "cavern s" "cpu s" "peak MB" "ratio"
+[ $have_cavern = 1 ] && printf " | %9s %9s %8s | %7s %7s" "cavern s" "cpu s" "peak MB" "wall" "cpu"
 printf "\n"
 for mer in "$work"/*.mer; do
     name="$(basename "$mer" .mer)"
@@ -46,8 +47,8 @@ for mer in "$work"/*.mer; do
     printf "%-28s %9s %9s %8s" "$name" "$lw" "$lc" "$lm"
     if [ $have_cavern = 1 ]; then
         read -r cw cc cm < <(measure timeout "${CAVERN_LIMIT:-0}" cavern -q -s -o "$work/out/$name.3d" "$work/$name.svx")
-        ratio="$(awk -v a="$lw" -v b="$cw" 'BEGIN {if (b > 0) printf "%.3f", a / b; else print "-"}')"
-        printf " | %9s %9s %8s | %7s" "$cw" "$cc" "$cm" "$ratio"
+        ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.3f", a / b; else print "-"}'; }
+        printf " | %9s %9s %8s | %7s %7s" "$cw" "$cc" "$cm" "$(ratio "$lw" "$cw")" "$(ratio "$lc" "$cc")"
     fi
     printf "\n"
 done
