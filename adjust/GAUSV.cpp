@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
-#include <functional>
 #include <numeric>
 #include <utility>
+
+#include <Eigen/OrderingMethods>
+#include <Eigen/SparseCholesky>
 
 namespace lomvira {
 
@@ -36,6 +38,9 @@ std::string Cislo(int n)
     return std::to_string(n);
 }
 
+using Matice = Eigen::SparseMatrix<double, Eigen::ColMajor, int>;
+using Rozklad = Eigen::SimplicialLDLT<Matice, Eigen::Lower, Eigen::AMDOrdering<int>>;
+
 } // namespace
 
 VahyOs ShotAxisWeights(double L, double Az, double Inc, double vL, double vA, double vI)
@@ -61,6 +66,7 @@ void NormalSystem::ClearSystem()
     pocetUzlu_ = 0;
     stav_ = Faze::Sestavovani;
     prvniChyba_ = {};
+    jenZamery_ = true;
 }
 
 StavReseni NormalSystem::Zaznamenej(StavReseni s)
@@ -71,6 +77,14 @@ StavReseni NormalSystem::Zaznamenej(StavReseni s)
 }
 
 StavReseni NormalSystem::AddToEntry(int row, int column, double dx, double dy, double dz)
+{
+    // Terms of anything but shots may break the zero row sums the shift relies on.
+    if (stav_ == Faze::Sestavovani)
+        jenZamery_ = false;
+    return Pricti(row, column, dx, dy, dz);
+}
+
+StavReseni NormalSystem::Pricti(int row, int column, double dx, double dy, double dz)
 {
     if (stav_ != Faze::Sestavovani)
         return Chyba(ChybaReseni::UzSpotrebovana, 0, "Soustava rovnic už byla řešena.");
@@ -122,12 +136,12 @@ StavReseni NormalSystem::AddShotEquations(int a, int b, double L, double Az, dou
         return Zaznamenej(Chyba(ChybaReseni::NeplatnaZamera, a, neplatna));
 
     const StavReseni kroky[] = {
-        AddToEntry(a, a, -w.wX, -w.wY, -w.wZ),
-        AddToEntry(b, b, -w.wX, -w.wY, -w.wZ),
-        AddToEntry(a, b, w.wX, w.wY, w.wZ),
-        AddToEntry(b, a, w.wX, w.wY, w.wZ),
-        AddToEntry(a, 0, w.wX * dX, w.wY * dY, w.wZ * dZ),
-        AddToEntry(b, 0, -w.wX * dX, -w.wY * dY, -w.wZ * dZ),
+        Pricti(a, a, -w.wX, -w.wY, -w.wZ),
+        Pricti(b, b, -w.wX, -w.wY, -w.wZ),
+        Pricti(a, b, w.wX, w.wY, w.wZ),
+        Pricti(b, a, w.wX, w.wY, w.wZ),
+        Pricti(a, 0, w.wX * dX, w.wY * dY, w.wZ * dZ),
+        Pricti(b, 0, -w.wX * dX, -w.wY * dY, -w.wZ * dZ),
     };
     for (const StavReseni& s : kroky)
         if (!s.Ok())
@@ -180,9 +194,7 @@ StavReseni NormalSystem::Res(const FixedNodes& pevne, Platforma& platforma)
     platforma.ZacniPrubeh("Řešení " + std::to_string(n) + " rovnic", 2 * n);
     StavReseni s;
     try {
-        s = Eliminuj(serazene, platforma);
-        if (s.Ok())
-            s = ZpetnyChod(platforma);
+        s = Rozloz(serazene, platforma);
     } catch (const std::exception&) {
         s = Chyba(ChybaReseni::NedostatekPameti, 0, "Nedostatek paměti pro řešení soustavy rovnic.");
     }
@@ -190,7 +202,7 @@ StavReseni NormalSystem::Res(const FixedNodes& pevne, Platforma& platforma)
     return s;
 }
 
-// Everything the elimination relies on, checked before it starts, so that a bad system is
+// Everything the factorisation relies on, checked before it starts, so that a bad system is
 // a reported failure instead of a division by zero or a wrong result.
 StavReseni NormalSystem::Zkontroluj(const FixedNodes& pevne, std::vector<FixedNodes::Uzel>& serazene) const
 {
@@ -223,7 +235,7 @@ StavReseni NormalSystem::Zkontroluj(const FixedNodes& pevne, std::vector<FixedNo
 StavReseni NormalSystem::ZkontrolujPevne(const FixedNodes& pevne, std::vector<FixedNodes::Uzel>& serazene) const
 {
     serazene = pevne.Uzly();
-    // The elimination meets the fixed nodes in node order, whatever order they came in.
+    // Sorted, so that a node given twice is found next to itself.
     std::stable_sort(serazene.begin(), serazene.end(),
                      [](const FixedNodes::Uzel& a, const FixedNodes::Uzel& b) { return a.uzel < b.uzel; });
     for (std::size_t k = 0; k < serazene.size(); ++k) {
@@ -277,136 +289,107 @@ StavReseni NormalSystem::ZkontrolujSpojeni(const std::vector<FixedNodes::Uzel>& 
     return {};
 }
 
-// Row by row: row j takes, in ascending order of i, the update that eliminating each
-// earlier row i makes to it (l = the term (j, i) as it stands at that moment; row j minus
-// l times the normalised row i). Every entry thus meets the same operations in the same
-// order as when each normalised row is subtracted from all the rows below it in turn;
-// only the merging of whole rows is saved. Fill-in starts as -l u. A fixed row keeps its
-// known values as its right-hand side and passes nothing else on.
-StavReseni NormalSystem::Eliminuj(const std::vector<FixedNodes::Uzel>& pevne, Platforma& platforma)
-{
-    const int n = pocetUzlu_;
-    acc_.assign(static_cast<std::size_t>(n) + 1, Clen{});
-    prava_.assign(static_cast<std::size_t>(n) + 1, BodXYZ{});
-    uZacatek_.assign(static_cast<std::size_t>(n) + 2, 0);
-    uClen_.clear();
-    std::size_t dalsiPevny = 0;
-    for (int j = 1; j <= n; ++j) {
-        platforma.KrokPrubehu(j);
-        BodXYZ b;
-        if (dalsiPevny < pevne.size() && pevne[dalsiPevny].uzel == j) {
-            b = pevne[dalsiPevny++].xyz; // whatever its own equation became, it is dropped
-        } else {
-            b = NactiRadek(j);
-            while (!dolni_.empty()) {
-                std::pop_heap(dolni_.begin(), dolni_.end(), std::greater<>{});
-                const int i = dolni_.back();
-                dolni_.pop_back();
-                PrictiRadek(j, i, b);
-            }
-            if (!Normalizuj(j, b))
-                return Chyba(ChybaReseni::NulovyPivot, j,
-                             "Nulový nebo neplatný pivot v rovnici uzlu " + Cislo(j) + ".");
-        }
-        prava_[static_cast<std::size_t>(j)] = b;
-        uZacatek_[static_cast<std::size_t>(j) + 1] = uClen_.size();
-    }
-    return {};
-}
-
-// Divides the reduced row j by its pivot and keeps its terms right of the diagonal, in
-// ascending column order, for the rows below and the back substitution.
-bool NormalSystem::Normalizuj(int j, BodXYZ& b)
-{
-    const Clen& d = acc_[static_cast<std::size_t>(j)];
-    const BodXYZ p{d.x, d.y, d.z};
-    if (!Konecne(p.X, p.Y, p.Z) || p.X == 0.0 || p.Y == 0.0 || p.Z == 0.0)
-        return false;
-    std::sort(horni_.begin(), horni_.end());
-    for (const int c : horni_) {
-        const Clen& a = acc_[static_cast<std::size_t>(c)];
-        uClen_.push_back({c, a.x / p.X, a.y / p.Y, a.z / p.Z});
-    }
-    b = {b.X / p.X, b.Y / p.Y, b.Z / p.Z};
-    return true;
-}
-
-// Loads the built row j into the accumulator: columns left of the diagonal wait in the
-// heap, those right of it are listed. Returns the right-hand side.
-BodXYZ NormalSystem::NactiRadek(int j)
-{
-    dolni_.clear();
-    horni_.clear();
-    BodXYZ b;
-    for (const Clen& e : radky_[static_cast<std::size_t>(j)]) {
-        if (e.sloupec == 0) {
-            b = {e.x, e.y, e.z};
-            continue;
-        }
-        acc_[static_cast<std::size_t>(e.sloupec)] = {j, e.x, e.y, e.z};
-        if (e.sloupec < j)
-            dolni_.push_back(e.sloupec);
-        else if (e.sloupec > j)
-            horni_.push_back(e.sloupec);
-    }
-    std::make_heap(dolni_.begin(), dolni_.end(), std::greater<>{});
-    return b;
-}
-
-// Row j minus l times the normalised row i, l being the term (j, i) as it stands now.
-void NormalSystem::PrictiRadek(int j, int i, BodXYZ& b)
-{
-    const Clen& li = acc_[static_cast<std::size_t>(i)];
-    const BodXYZ l{li.x, li.y, li.z};
-    const BodXYZ& bi = prava_[static_cast<std::size_t>(i)];
-    b.X -= l.X * bi.X;
-    b.Y -= l.Y * bi.Y;
-    b.Z -= l.Z * bi.Z;
-    // Plain pointers: the compiler cannot otherwise tell that the stores into the
-    // accumulator leave the vectors themselves alone, and reloads them every term.
-    Clen* const acc = acc_.data();
-    const Clen* u = uClen_.data() + uZacatek_[static_cast<std::size_t>(i)];
-    const Clen* const konec = uClen_.data() + uZacatek_[static_cast<std::size_t>(i) + 1];
-    for (; u != konec; ++u) {
-        Clen& a = acc[u->sloupec];
-        if (a.sloupec == j) {
-            a.x -= l.X * u->x;
-            a.y -= l.Y * u->y;
-            a.z -= l.Z * u->z;
-            continue;
-        }
-        a = {j, -(l.X * u->x), -(l.Y * u->y), -(l.Z * u->z)}; // fill-in
-        if (u->sloupec < j) {
-            dolni_.push_back(u->sloupec);
-            std::push_heap(dolni_.begin(), dolni_.end(), std::greater<>{});
-        } else if (u->sloupec > j) {
-            horni_.push_back(u->sloupec);
-        }
-    }
-}
-
-// Each row subtracts its terms times the solved values of their nodes, in descending
-// column order.
-StavReseni NormalSystem::ZpetnyChod(Platforma& platforma)
+// The fixed nodes leave the unknowns: their terms move to the right-hand side, and what
+// remains (the free nodes' part of the negative weighted Laplacian, symmetric and, for a
+// connected group with a fixed node, definite) is factorised as L D L^T. A fill-reducing
+// ordering keeps L about as sparse as the network itself whatever the node numbering; the
+// ordering and the symbolic analysis depend on the pattern alone, so they are made once
+// for the three axes, which differ only in their values.
+//
+// A system built from shots alone has rows that sum to zero, so its solution moves with
+// the fixed nodes: it is solved about the first fixed node and shifted back, which keeps
+// national grid coordinates of a million metres from costing the result its digits.
+StavReseni NormalSystem::Rozloz(const std::vector<FixedNodes::Uzel>& pevne, Platforma& platforma)
 {
     const int n = pocetUzlu_;
     reseni_.assign(static_cast<std::size_t>(n) + 1, BodXYZ{});
+    std::vector<int> index(static_cast<std::size_t>(n) + 1, 0); // free node -> 0..m-1, fixed -> -1
+    for (const FixedNodes::Uzel& p : pevne)
+        index[static_cast<std::size_t>(p.uzel)] = -1;
+    const BodXYZ o = jenZamery_ ? pevne.front().xyz : BodXYZ{};
+    for (const FixedNodes::Uzel& p : pevne)
+        reseni_[static_cast<std::size_t>(p.uzel)] = {p.xyz.X - o.X, p.xyz.Y - o.Y, p.xyz.Z - o.Z};
+    std::vector<int> uzly; // the free nodes in ascending order
+    uzly.reserve(static_cast<std::size_t>(n) - pevne.size());
+    for (int r = 1; r <= n; ++r)
+        if (index[static_cast<std::size_t>(r)] == 0)
+            index[static_cast<std::size_t>(r)] = static_cast<int>(uzly.size()), uzly.push_back(r);
+    const int m = static_cast<int>(uzly.size());
+
+    // The lower triangle column by column; the pattern of column k is that of row uzly[k].
+    std::size_t clenu = 0;
+    for (const int r : uzly)
+        for (const Clen& c : radky_[static_cast<std::size_t>(r)])
+            clenu += c.sloupec >= r && index[static_cast<std::size_t>(c.sloupec)] >= 0 ? 1 : 0;
+    Matice a(m, m);
+    a.resizeNonZeros(static_cast<Eigen::Index>(clenu));
+    std::vector<double> hodnoty[3];
+    for (std::vector<double>& h : hodnoty)
+        h.reserve(clenu);
+    Eigen::VectorXd prave[3];
+    for (Eigen::VectorXd& b : prave)
+        b.resize(m);
+    int* const sloupce = a.outerIndexPtr();
+    int* const radky = a.innerIndexPtr();
+    std::size_t k = 0;
+    for (int r = 1; r <= n; ++r) {
+        platforma.KrokPrubehu(r);
+        const int ir = index[static_cast<std::size_t>(r)];
+        if (ir < 0)
+            continue;
+        sloupce[ir] = static_cast<int>(k);
+        BodXYZ b;
+        for (const Clen& c : radky_[static_cast<std::size_t>(r)]) {
+            const int ic = c.sloupec == 0 ? -2 : index[static_cast<std::size_t>(c.sloupec)];
+            if (ic == -2) {
+                b.X += c.x, b.Y += c.y, b.Z += c.z;
+            } else if (ic == -1) {
+                const BodXYZ& x = reseni_[static_cast<std::size_t>(c.sloupec)];
+                b.X -= c.x * x.X, b.Y -= c.y * x.Y, b.Z -= c.z * x.Z;
+            } else if (c.sloupec >= r) {
+                radky[k++] = ic;
+                hodnoty[0].push_back(c.x);
+                hodnoty[1].push_back(c.y);
+                hodnoty[2].push_back(c.z);
+            }
+        }
+        prave[0][ir] = b.X, prave[1][ir] = b.Y, prave[2][ir] = b.Z;
+    }
+    sloupce[m] = static_cast<int>(k);
+
+    if (m > 0) {
+        Rozklad ldlt;
+        ldlt.analyzePattern(a);
+        for (int osa = 0; osa < 3; ++osa) {
+            std::copy(hodnoty[osa].begin(), hodnoty[osa].end(), a.valuePtr());
+            ldlt.factorize(a);
+            // A zero pivot stops the factorisation where it occurs; one that is not finite
+            // (an overflow) lets it run on.
+            const Eigen::VectorXd& d = ldlt.vectorD();
+            for (int p = 0; p < m; ++p)
+                if (d[p] == 0.0 || !std::isfinite(d[p])) {
+                    const int uzel = uzly[static_cast<std::size_t>(ldlt.permutationPinv().indices()[p])];
+                    return Chyba(ChybaReseni::NulovyPivot, uzel,
+                                 "Nulový nebo neplatný pivot v rovnici uzlu " + Cislo(uzel) + ".");
+                }
+            prave[osa] = ldlt.solve(prave[osa]);
+        }
+    }
     for (int r = n; r >= 1; --r) {
         if (r >= 2)
             platforma.KrokPrubehu(2L * n - r);
-        BodXYZ b = prava_[static_cast<std::size_t>(r)];
-        for (std::size_t k = uZacatek_[static_cast<std::size_t>(r) + 1]; k > uZacatek_[static_cast<std::size_t>(r)];) {
-            const Clen& u = uClen_[--k];
-            const BodXYZ& x = reseni_[static_cast<std::size_t>(u.sloupec)];
-            b.X -= u.x * x.X;
-            b.Y -= u.y * x.Y;
-            b.Z -= u.z * x.Z;
-        }
-        if (!Konecne(b.X, b.Y, b.Z))
+        BodXYZ& x = reseni_[static_cast<std::size_t>(r)];
+        if (const int ir = index[static_cast<std::size_t>(r)]; ir >= 0)
+            x = {prave[0][ir] + o.X, prave[1][ir] + o.Y, prave[2][ir] + o.Z};
+        else
+            x = {x.X + o.X, x.Y + o.Y, x.Z + o.Z};
+        if (!Konecne(x.X, x.Y, x.Z))
             return Chyba(ChybaReseni::NeplatnyVysledek, r,
                          "Výsledné souřadnice uzlu " + Cislo(r) + " nejsou konečná čísla.");
-        reseni_[static_cast<std::size_t>(r)] = b;
     }
+    // Fixed nodes keep their given values to the last bit.
+    for (const FixedNodes::Uzel& p : pevne)
+        reseni_[static_cast<std::size_t>(p.uzel)] = p.xyz;
     return {};
 }
 

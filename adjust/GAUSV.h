@@ -1,16 +1,15 @@
 #pragma once
 // Weighted least-squares adjustment of one network group: the normal equations of the
 // coordinate differences measured by the shots, held sparsely, built shot by shot and
-// solved by Gaussian elimination in node order followed by back substitution.
+// solved by a sparse L D L^T factorisation under a fill-reducing ordering.
 //
 // The three axes share one sparsity pattern and carry their own values: each shot gives
 // each axis its own weight, and the equations of different axes never mix. The matrix is
 // the negative of the weighted graph Laplacian (off-diagonal +w, diagonal -sum w).
 //
-// The order of every floating-point operation is fixed (no pivoting, row updates in
-// ascending column order, back substitution in descending column order), so that a
-// network gives the same coordinates to the last bit on every run and in both the driver
-// and the error analysis.
+// The computation is deterministic (no threads, no pivoting), so a network gives the
+// same coordinates to the last bit on every run and in both the driver and the error
+// analysis.
 
 #include "common/Platforma.h"
 #include "model/Typy.h"
@@ -127,31 +126,18 @@ private:
     StavReseni Zkontroluj(const FixedNodes& pevne, std::vector<FixedNodes::Uzel>& serazene) const;
     StavReseni ZkontrolujPevne(const FixedNodes& pevne, std::vector<FixedNodes::Uzel>& serazene) const;
     StavReseni ZkontrolujSpojeni(const std::vector<FixedNodes::Uzel>& serazene) const;
-    StavReseni Eliminuj(const std::vector<FixedNodes::Uzel>& serazene, Platforma& platforma);
-    BodXYZ NactiRadek(int j);
-    bool Normalizuj(int j, BodXYZ& b);
-    void PrictiRadek(int j, int i, BodXYZ& b);
-    StavReseni ZpetnyChod(Platforma& platforma);
+    StavReseni Pricti(int row, int column, double dx, double dy, double dz);
+    StavReseni Rozloz(const std::vector<FixedNodes::Uzel>& serazene, Platforma& platforma);
     StavReseni Res(const FixedNodes& pevne, Platforma& platforma);
 
     // The system being built: row r holds its entries sorted by column, column 0 (the
     // right-hand side) first.
     std::vector<std::vector<Clen>> radky_;
-    // The elimination: per row its normalised terms right of the diagonal (uZacatek_[r] ..
-    // uZacatek_[r + 1] in uClen_, ascending columns) and its right-hand side; a dense
-    // accumulator for the row being reduced with the row number marking its live
-    // columns, the heap of its columns left of the diagonal still to eliminate and the
-    // list of those right of it.
-    std::vector<Clen> uClen_;
-    std::vector<std::size_t> uZacatek_;
-    std::vector<BodXYZ> prava_;
-    std::vector<Clen> acc_; // `sloupec` holds the row that last wrote the value
-    std::vector<int> dolni_;
-    std::vector<int> horni_;
     std::vector<BodXYZ> reseni_;
     int pocetUzlu_ = 0;
     Faze stav_ = Faze::Sestavovani;
     StavReseni prvniChyba_; // first failure while building; SolveSystem reports it
+    bool jenZamery_ = true;  // built by AddShotEquations alone
 };
 
 } // namespace lomvira

@@ -1,7 +1,7 @@
 #pragma once
 // The adjustment as an object with its own system and fixed nodes, for the error analysis,
 // which builds and solves many small networks one after another. Same equations, same
-// elimination and so the same bits as NormalSystem used directly.
+// factorisation and so the same bits as NormalSystem used directly.
 
 #include "adjust/GAUSV.h"
 #include "common/Platforma.h"

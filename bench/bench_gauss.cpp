@@ -3,6 +3,8 @@
 #include "adjust/GAUSV.h"
 #include "common/Platforma.h"
 
+#include "Pruzkumy.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -126,6 +128,41 @@ BENCHMARK(BM_ResBludiste)
     ->Args({5000, 20})
     ->Args({5000, 50})
     ->Args({10000, 20})
+    ->Unit(benchmark::kMillisecond);
+
+// A mine grid, its crossings numbered row by row or in random order: the numbering must
+// not matter to the fill-reducing factorisation.
+void BM_ResMrizka(benchmark::State& state)
+{
+    const lomvira::bench::Pruzkum d = lomvira::bench::Dul(static_cast<int>(state.range(0)), state.range(1) != 0, 9);
+    std::vector<int> cislo(d.body.size());
+    for (std::size_t i = 0; i < cislo.size(); ++i)
+        cislo[i] = static_cast<int>(i) + 1;
+    if (state.range(1) != 0)
+        std::shuffle(cislo.begin(), cislo.end(), std::mt19937(9));
+    TichaPlatforma platforma;
+    lomvira::NormalSystem soustava;
+    lomvira::FixedNodes pevne;
+    const auto& p0 = d.body[0];
+    pevne.Add(cislo[0], p0.x, p0.y, p0.z);
+    for (auto _ : state) {
+        soustava.ClearSystem();
+        for (const auto& [a, b] : d.zamery) {
+            const auto &pa = d.body[static_cast<std::size_t>(a)], &pb = d.body[static_cast<std::size_t>(b)];
+            const double dx = pb.x - pa.x, dy = pb.y - pa.y, dz = pb.z - pa.z;
+            soustava.AddShotEquations(cislo[static_cast<std::size_t>(a)], cislo[static_cast<std::size_t>(b)],
+                                      std::sqrt(dx * dx + dy * dy + dz * dz), std::atan2(dy, dx),
+                                      std::atan2(dz, std::hypot(dx, dy)), 0.01, 0.005, 0.007);
+        }
+        if (!soustava.SolveSystem(pevne, platforma).Ok()) {
+            state.SkipWithError("the grid did not solve");
+            break;
+        }
+        benchmark::DoNotOptimize(soustava.GetSolution(cislo.back()));
+    }
+}
+// Side of the grid, random numbering.
+BENCHMARK(BM_ResMrizka)->Args({70, 0})->Args({70, 1})->Args({100, 0})->Args({100, 1})->Args({200, 1})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "network/Krizovat.h"
 #include "support/FakePlatforma.h"
 #include "support/Generator.h"
+#include "Pruzkumy.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,6 +56,25 @@ void BM_NactiVektorizujSpocti(benchmark::State& state)
 BENCHMARK(BM_NactiVektorizujSpocti)
     ->Args({4000, 45})->Args({8000, 45})->Args({16000, 45})->Args({32000, 45})->Args({28000, 8})
     ->Unit(benchmark::kMillisecond);
+
+// The surveys bench/compare.sh times against the yardstick: load, vectorisation and
+// computation in one go.
+void BM_Pruzkum(benchmark::State& state, const bench::Pruzkum& pruzkum)
+{
+    Pipeline(state, bench::Zapisnik(pruzkum), true);
+    state.counters["stations"] = static_cast<double>(pruzkum.body.size());
+    state.counters["shots"] = static_cast<double>(pruzkum.zamery.size());
+}
+BENCHMARK_CAPTURE(BM_Pruzkum, jeskyne_30k_daleke_smycky, bench::Jeskyne(30000, 0, 300, 1))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pruzkum, dul_70_nahodne, bench::Dul(70, true, 3))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pruzkum, dul_100_radky, bench::Dul(100, false, 4))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pruzkum, dul_100_nahodne, bench::Dul(100, true, 5))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pruzkum, jeskyne_4k, bench::Jeskyne(4000, 10, 0, 6))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pruzkum, jeskyne_32k, bench::Jeskyne(32000, 10, 0, 7))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pruzkum, jeskyne_300k, bench::Jeskyne(300000, 10, 0, 8))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // Based on cave survey data collected 1982-2015, CPC, WRCPC, RRCPC.
 void BM_DowProvidence(benchmark::State& state)

@@ -4,7 +4,8 @@
 # Liberation fonts stand in for the report fonts the settings name by default).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev libutf8proc-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
+          libutf8proc-dev libeigen3-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
           fonts-dejavu-core fonts-liberation2)
 missing=()

@@ -127,3 +127,26 @@ TEST(Sit, TheOrderOfTheFixedNodesDoesNotMatter)
     for (const auto& f : sit.pevne)
         EXPECT_EQ((*sestupne)[f.uzel].Y, f.xyz.Y);
 }
+
+TEST(Sit, NationalGridCoordinatesCostNoDigits)
+{
+    // The same networks a million metres away: the shots are unchanged, so the result must
+    // be the dense one moved by the offset, to a micrometre.
+    const BodXYZ posun{-745123.25, -1045678.5, 310.0};
+    FakePlatforma p;
+    NormalSystem s;
+    for (const int n : {40, 300})
+        for (unsigned seed = 21; seed <= 23; ++seed) {
+            SCOPED_TRACE(Popis(n, n / 2, 2, seed));
+            NahodnaSit sit = GenerujSit(n, n / 2, 2, 0.05, seed);
+            const auto huste = HusteReseni(sit.n, sit.zamery, sit.pevne);
+            ASSERT_TRUE(huste);
+            for (auto& f : sit.pevne)
+                f.xyz = {f.xyz.X + posun.X, f.xyz.Y + posun.Y, f.xyz.Z + posun.Z};
+            auto ridce = ResitRidce(s, sit, p);
+            ASSERT_TRUE(ridce);
+            for (BodXYZ& b : *ridce)
+                b = {b.X - posun.X, b.Y - posun.Y, b.Z - posun.Z};
+            EXPECT_TRUE(StejneSouradnice(*huste, *ridce, 1e-6));
+        }
+}
