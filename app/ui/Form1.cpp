@@ -1,4 +1,5 @@
 #include "app/ui/Form1.h"
+#include "app/ui/KurzorPrace.h"
 
 #include "app/Souhrn.h"
 #include "app/Vypocet.h"
@@ -75,15 +76,6 @@ int PoziceVEditoru(const std::string& text, std::int32_t bajt)
     }
     return pozice;
 }
-
-// The busy mouse pointer for as long as a command runs.
-class KurzorPrace {
-public:
-    KurzorPrace() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~KurzorPrace() { QApplication::restoreOverrideCursor(); }
-    KurzorPrace(const KurzorPrace&) = delete;
-    KurzorPrace& operator=(const KurzorPrace&) = delete;
-};
 
 } // namespace
 

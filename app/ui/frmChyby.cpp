@@ -1,4 +1,5 @@
 #include "app/ui/frmChyby.h"
+#include "app/ui/KurzorPrace.h"
 
 #include "adjust/AnalyzaChyb.h"
 #include "adjust/TiskChyb.h"
@@ -30,14 +31,6 @@ constexpr int RoleKrok = Qt::UserRole + 3;    // the measurement line the next d
 
 // Columns before the value heading: the header's three station columns.
 constexpr int SloupecHodnoty = 78;
-
-class KurzorPrace {
-public:
-    KurzorPrace() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~KurzorPrace() { QApplication::restoreOverrideCursor(); }
-    KurzorPrace(const KurzorPrace&) = delete;
-    KurzorPrace& operator=(const KurzorPrace&) = delete;
-};
 
 } // namespace
 
