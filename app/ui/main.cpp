@@ -53,5 +53,7 @@ int main(int argc, char** argv)
         platforma.ZpravaBox(chyba, lomvira::MsgBox::Exclamation, "Nastavení");
     okno.Spust(arg.zapisnik);
     okno.show();
+    // Keys and menu shortcuts work at once, also where no window manager gives focus.
+    okno.activateWindow();
     return app.exec();
 }
