@@ -47,7 +47,7 @@ BENCHMARK(BM_VektorizujGenerovany)
     ->Args({4000, 100})
     ->Args({16000, 100})
     ->Args({32000, 100})
-    ->Args({28000, 8}) // thousands of loops, within the 16-bit shot count
+    ->Args({28000, 8}) // thousands of loops
     ->Unit(benchmark::kMillisecond);
 
 // Based on cave survey data collected 1982-2015, CPC, WRCPC, RRCPC.
