@@ -69,8 +69,10 @@ bool PrevedZapisnik(Kontext& k, Nacti& nacti)
             nacti.NastavChybuMereni(ChybaPoctuBodu, m);
             return false;
         }
-        model.stations.SetStationNote(a, m.textA, k.platforma);
-        model.stations.SetStationNote(b, m.textB, k.platforma);
+        if (!m.textA.empty())
+            model.stations.SetStationNote(a, std::string(m.textA), k.platforma);
+        if (!m.textB.empty())
+            model.stations.SetStationNote(b, std::string(m.textB), k.platforma);
         int stav = (novyOd ? 1 : 0) + (novyK ? 2 : 0);
         model.regions.AssignShotRegion(a, b, stav);
 
@@ -158,6 +160,7 @@ void NactiBezOchrany(Kontext& k, const std::string& text, OknoZapisniku* okno)
     Nacti& nacti = *k.nacti;
 
     PrevedZapisnik(k, nacti);
+    k.razeniBodu.Rezervuj(static_cast<std::size_t>(k.model.stations.StationCount()));
     for (int s = 1; s <= k.model.stations.StationCount(); ++s)
         k.razeniBodu.Add(Orizni(k.model.stations.GetStationName(s)), s);
 

@@ -92,6 +92,7 @@ void Nacti::Reset(std::string text)
     prikazy_.Klice(Tabulka::Prikazy);
     meridla_ = std::make_unique<MeridlaStav>(volby_);
     mereni_.clear();
+    texty_.clear();
     lokalita_ = Lokalita{jmenoSouboru_, {}, 0};
     sourSys_ = SourSystem();
     dbody_ = lomvira::DBody();
@@ -185,6 +186,7 @@ void Nacti::Zpracuj()
     if (radku == 0)
         radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
     mereni_.reserve(radku + 1);
+    pbody_.Rezervuj(radku + 1);
     vstup_.NaZacatek();
     while (!vstup_.Konec()) {
         if (vstup_.DelkaRadku() > static_cast<int>(MaxDelkaRadku)) {
@@ -749,8 +751,10 @@ bool Nacti::CtiAtributy(Mereni& m)
                 hodnota = posledniKomentar_;
             else
                 platny = false;
-            std::string& cil = druh == 'A' ? m.textA : (druh == 'B' ? m.textB : m.textZ);
-            cil = hodnota;
+            std::string_view& cil = druh == 'A' ? m.textA : (druh == 'B' ? m.textB : m.textZ);
+            cil = {};
+            if (!hodnota.empty())
+                cil = texty_.emplace_back(std::move(hodnota));
         } else if (druh == 'P' && vstup_.CoNasleduje() == Trida::Pismeno) {
             m.vrstva = vrstvy_.Add(vstup_.GetKS());
         } else {
