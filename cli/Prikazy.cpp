@@ -97,12 +97,12 @@ bool NactiDoKontextu(Prostredi& env, const std::string& path, Kontext& k)
         return false;
     k.volby = NactiNastaveni(env.nastaveni);
     k.souborZapisniku = path;
-    NactiZapisnik(k, text);
+    NactiZapisnik(k, std::move(text)); // the parser keeps the one copy
     if (!k.nacti || k.posledniChybaNacteni == ChybaMimoZapisnik)
         return false; // told already; no line of the notebook is at fault
     if (k.posledniChybaNacteni != 0) {
         // The load has told its message; the line number is what a script needs besides.
-        env.err << "Řádek: " << CisloRadku(text, k.nacti->ErrorRowStart()) << "\n";
+        env.err << "Řádek: " << CisloRadku(k.nacti->Zapisnik(), k.nacti->ErrorRowStart()) << "\n";
         return false;
     }
     return true;

@@ -644,7 +644,7 @@ void Nacti::MericiRadek()
 
     // Names are compared in NFC: a letter typed precomposed and as a base with a combining
     // mark names one station.
-    m.od = NFC(vstup_.GetKS());
+    const std::string od = NFC(vstup_.GetKS());
     const int dalsi = vstup_.CoNasleduje();
     // A name may begin with a Czech letter, which the lexer classes as neither letter nor digit.
     const int zacatek = vstup_.ZacatekSlova();
@@ -654,7 +654,7 @@ void Nacti::MericiRadek()
         NastavChybu(1);
         return;
     }
-    m.k = NFC(vstup_.GetKS());
+    const std::string k = NFC(vstup_.GetKS());
     if (vstup_.CoNasleduje() != Trida::Cislo) {
         NastavChybu(2);
         return;
@@ -689,14 +689,16 @@ void Nacti::MericiRadek()
     if (!CtiAtributy(m))
         return;
 
-    for (const std::string* jmeno : {&m.od, &m.k}) {
+    for (const std::string* jmeno : {&od, &k}) {
         if (pbody_.Count() >= MaxBodu && !pbody_.Exist(*jmeno)) {
             NastavChybu(ChybaPoctuBodu);
             return;
         }
     }
-    m.pbodOd = pbody_.NajdiNeboPridej(m.od, datum_, zacatekPrikazu_);
-    m.pbodK = pbody_.NajdiNeboPridej(m.k, datum_, zacatekPrikazu_);
+    m.pbodOd = pbody_.NajdiNeboPridej(od, datum_, zacatekPrikazu_);
+    m.pbodK = pbody_.NajdiNeboPridej(k, datum_, zacatekPrikazu_);
+    m.od = pbody_.Bod(m.pbodOd)->Name();
+    m.k = pbody_.Bod(m.pbodK)->Name();
     if (mimoRozsah) {
         NastavChybu(ChybaHodnoty);
         return;

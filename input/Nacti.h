@@ -47,7 +47,9 @@ struct Mereni {
     int zpusobDelky = -1, jednotkyAzimutu = -1, jednotkySklonu = -1, zpusobSklonu = -1;
     bool maZpetnyAzimut = false;
     bool uplny = false;      // every field set (the line passed all checks but the last question)
-    std::string od, k;     // station names as written, upper case
+    // Station names as written, upper case: views of the names the parser's stations keep,
+    // set once the line's stations are known.
+    std::string_view od, k;
     double delka = 0, azimut = 0, zpetnyAzimut = 0, sklon = 0; // as written
     double sikmaDelka = 0;   // metres
     double azimutRad = 0, zpetnyAzimutRad = 0, sklonRad = 0, stredniAzimut = 0;
