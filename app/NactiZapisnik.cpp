@@ -164,7 +164,7 @@ void NactiBezOchrany(Kontext& k, std::string text, OknoZapisniku* okno)
     PrevedZapisnik(k, nacti);
     k.razeniBodu.Rezervuj(static_cast<std::size_t>(k.model.stations.StationCount()));
     for (int s = 1; s <= k.model.stations.StationCount(); ++s)
-        k.razeniBodu.Add(Orizni(k.model.stations.GetStationName(s)), s);
+        k.razeniBodu.Add(Orizni(k.model.stations.StationName(s)), s);
 
     if (nacti.IsError()) {
         OhlasChybu(k, nacti, okno);
