@@ -8,6 +8,8 @@
 #include "network/Krizovat.h"
 
 #include <new>
+#include <string_view>
+#include <utility>
 #include <vector>
 #include <stdexcept>
 
@@ -43,15 +45,15 @@ bool PrevedZapisnik(Kontext& k, Nacti& nacti)
     k.seznamMereni.ReserveListing(pocetMereni);
     // The station of each of the parser's points, looked up when the point is first met.
     std::vector<CisloBodu> stanicePBodu(static_cast<std::size_t>(nacti.PBody().Count()) + 1, 0);
-    auto stanice = [&](int pbod, const std::string& jmeno, bool& novy) -> CisloBodu {
+    auto stanice = [&](int pbod, std::string_view jmeno, bool& novy) -> CisloBodu {
         novy = false;
         if (pbod < 1 || pbod >= static_cast<int>(stanicePBodu.size())) {
-            std::string j = jmeno;
+            std::string j(jmeno);
             return model.stations.AddStation(j, &novy);
         }
         CisloBodu& n = stanicePBodu[static_cast<std::size_t>(pbod)];
         if (n == 0) {
-            std::string j = jmeno;
+            std::string j(jmeno);
             n = model.stations.AddStation(j, &novy);
         }
         return n;
@@ -69,8 +71,10 @@ bool PrevedZapisnik(Kontext& k, Nacti& nacti)
             nacti.NastavChybuMereni(ChybaPoctuBodu, m);
             return false;
         }
-        model.stations.SetStationNote(a, m.textA, k.platforma);
-        model.stations.SetStationNote(b, m.textB, k.platforma);
+        if (!m.textA.empty())
+            model.stations.SetStationNote(a, std::string(m.textA), k.platforma);
+        if (!m.textB.empty())
+            model.stations.SetStationNote(b, std::string(m.textB), k.platforma);
         int stav = (novyOd ? 1 : 0) + (novyK ? 2 : 0);
         model.regions.AssignShotRegion(a, b, stav);
 
@@ -136,7 +140,7 @@ void ZapisnikBezPameti(Kontext& k)
     NedostatekPameti(k, "Zápisník nelze načíst: nedostatek paměti.", 0);
 }
 
-void NactiBezOchrany(Kontext& k, const std::string& text, OknoZapisniku* okno)
+void NactiBezOchrany(Kontext& k, std::string text, OknoZapisniku* okno)
 {
     k.stav.Stav = 0;
     k.posledniChybaNacteni = 0;
@@ -152,14 +156,15 @@ void NactiBezOchrany(Kontext& k, const std::string& text, OknoZapisniku* okno)
 
     k.nacti = std::make_unique<Nacti>(k.platforma, k.volby);
     k.nacti->JmenoSouboru(TitulekSouboru(k.souborZapisniku));
-    k.nacti->Zapisnik(text);
+    k.nacti->Zapisnik(std::move(text));
     k.nacti->Interaktivni = true;
     k.nacti->Zpracuj();
     Nacti& nacti = *k.nacti;
 
     PrevedZapisnik(k, nacti);
+    k.razeniBodu.Rezervuj(static_cast<std::size_t>(k.model.stations.StationCount()));
     for (int s = 1; s <= k.model.stations.StationCount(); ++s)
-        k.razeniBodu.Add(Orizni(k.model.stations.GetStationName(s)), s);
+        k.razeniBodu.Add(Orizni(k.model.stations.StationName(s)), s);
 
     if (nacti.IsError()) {
         OhlasChybu(k, nacti, okno);
@@ -185,19 +190,36 @@ void NactiBezOchrany(Kontext& k, const std::string& text, OknoZapisniku* okno)
 
 } // namespace
 
-void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
+namespace {
+
+// The text is copied (or moved) inside the guard, so that a copy too large for the memory
+// ends the load like any other shortage.
+template <class Text>
+void NactiChranene(Kontext& k, Text&& text, OknoZapisniku* okno)
 {
     Prace prace(k.stav);
     if (!prace.Ziskano())
         return;
     // Running out of memory ends the load like any failed load: told, nothing loaded.
     try {
-        NactiBezOchrany(k, text, okno);
+        NactiBezOchrany(k, std::string(std::forward<Text>(text)), okno);
     } catch (const std::bad_alloc&) {
         ZapisnikBezPameti(k);
     } catch (const std::length_error&) {
         ZapisnikBezPameti(k);
     }
+}
+
+} // namespace
+
+void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno)
+{
+    NactiChranene(k, text, okno);
+}
+
+void NactiZapisnik(Kontext& k, std::string&& text, OknoZapisniku* okno)
+{
+    NactiChranene(k, std::move(text), okno);
 }
 
 } // namespace lomvira

@@ -28,6 +28,8 @@ public:
 // runs. On a notebook error the model keeps what the lines before the faulty one gave;
 // the window (when given) selects the faulty line and the user is told.
 void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno = nullptr);
+// The same, handing the text over to the parser instead of copying it.
+void NactiZapisnik(Kontext& k, std::string&& text, OknoZapisniku* okno = nullptr);
 
 // Converts the parsed notebook into the model: stations, shots, regions, the measurement
 // list and the given points. Returns false (with the parser's error set on the line) when

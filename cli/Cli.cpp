@@ -63,7 +63,7 @@ void PisNapovedu(std::ostream& out)
 
 } // namespace
 
-int Spust(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int Spust(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool konecProcesu)
 {
     std::optional<std::string> settingsFile;
     std::optional<int> answer;
@@ -118,7 +118,7 @@ int Spust(const std::vector<std::string>& args, std::ostream& out, std::ostream&
             if (const std::string chyba = store->Chyba(); !chyba.empty())
                 err << chyba << "\n";
             CliPlatforma platforma(out, err, answer);
-            Prostredi env{platforma, *store, out, err};
+            Prostredi env{platforma, *store, out, err, konecProcesu};
             return p.run(env, rest);
         }
     }

@@ -33,6 +33,7 @@ struct Prostredi {
     UlozisteNastaveni& nastaveni;
     std::ostream& out;
     std::ostream& err;
+    bool konecProcesu = false;
 };
 
 } // namespace lomvira::cli

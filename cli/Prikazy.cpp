@@ -13,6 +13,7 @@
 #include "input/VypisZapisniku.h"
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 
 namespace lomvira::cli {
@@ -39,6 +40,34 @@ bool CtiZapisnikCli(Prostredi& env, const std::string& path, std::string& text)
 }
 
 namespace {
+
+// The survey of one command. When the process ends right after the command, the survey is
+// left to the system, which takes the memory back at once: freeing a large survey record
+// by record costs a good share of its load. It stays reachable from here meanwhile.
+class KontextPrikazu {
+public:
+    explicit KontextPrikazu(Prostredi& env)
+        : konecProcesu_(env.konecProcesu), k_(std::make_unique<Kontext>(env.platforma, env.nastaveni))
+    {
+    }
+    KontextPrikazu(const KontextPrikazu&) = delete;
+    KontextPrikazu& operator=(const KontextPrikazu&) = delete;
+    ~KontextPrikazu()
+    {
+        if (konecProcesu_)
+            Ponechane().push_back(k_.release());
+    }
+    Kontext& operator*() { return *k_; }
+
+private:
+    static std::vector<Kontext*>& Ponechane()
+    {
+        static auto* ponechane = new std::vector<Kontext*>(); // never freed, so it stays reachable
+        return *ponechane;
+    }
+    bool konecProcesu_;
+    std::unique_ptr<Kontext> k_;
+};
 
 // Parses the notebook; on an error prints what the program's message would say and the
 // line number.
@@ -68,12 +97,12 @@ bool NactiDoKontextu(Prostredi& env, const std::string& path, Kontext& k)
         return false;
     k.volby = NactiNastaveni(env.nastaveni);
     k.souborZapisniku = path;
-    NactiZapisnik(k, text);
+    NactiZapisnik(k, std::move(text)); // the parser keeps the one copy
     if (!k.nacti || k.posledniChybaNacteni == ChybaMimoZapisnik)
         return false; // told already; no line of the notebook is at fault
     if (k.posledniChybaNacteni != 0) {
         // The load has told its message; the line number is what a script needs besides.
-        env.err << "Řádek: " << CisloRadku(text, k.nacti->ErrorRowStart()) << "\n";
+        env.err << "Řádek: " << CisloRadku(k.nacti->Zapisnik(), k.nacti->ErrorRowStart()) << "\n";
         return false;
     }
     return true;
@@ -85,7 +114,8 @@ int PrikazNacteni(Prostredi& env, const std::vector<std::string>& args)
         env.err << "Použití: lomvira-cli load SOUBOR.mer\n";
         return ChybaPouziti;
     }
-    Kontext k(env.platforma, env.nastaveni);
+    KontextPrikazu kontext(env);
+    Kontext& k = *kontext;
     return NactiDoKontextu(env, args[0], k) ? Uspech : ChybaZapisniku;
 }
 
@@ -95,7 +125,8 @@ int PrikazVypisMereni(Prostredi& env, const std::vector<std::string>& args)
         env.err << "Použití: lomvira-cli listing SOUBOR.mer\n";
         return ChybaPouziti;
     }
-    Kontext k(env.platforma, env.nastaveni);
+    KontextPrikazu kontext(env);
+    Kontext& k = *kontext;
     if (!NactiDoKontextu(env, args[0], k))
         return ChybaZapisniku;
     for (const std::string& line : k.seznamMereni.VypisMereni('.'))
@@ -156,7 +187,8 @@ int PrikazSkupiny(Prostredi& env, const std::vector<std::string>& args)
         env.err << "Použití: lomvira-cli groups SOUBOR.mer\n";
         return ChybaPouziti;
     }
-    Kontext k(env.platforma, env.nastaveni);
+    KontextPrikazu kontext(env);
+    Kontext& k = *kontext;
     if (!Vektorizuj(env, args[0], k))
         return ChybaZapisniku;
     for (int r = 1; r <= k.model.regions.RegionCount(); ++r) {
@@ -181,7 +213,8 @@ int PrikazVypocet(Prostredi& env, const std::vector<std::string>& args)
         env.err << "Použití: lomvira-cli compute [--csv] SOUBOR.mer\n";
         return ChybaPouziti;
     }
-    Kontext k(env.platforma, env.nastaveni);
+    KontextPrikazu kontext(env);
+    Kontext& k = *kontext;
     if (!Vektorizuj(env, soubory[0], k))
         return ChybaZapisniku;
     SpustVypocet(k);

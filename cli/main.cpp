@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     int status = lomvira::cli::ChybaZapisniku;
     try {
         std::vector<std::string> args(argv + 1, argv + argc);
-        status = lomvira::cli::Spust(args, out, err);
+        status = lomvira::cli::Spust(args, out, err, true);
     } catch (const std::bad_alloc&) {
         err << "Nedostatek paměti.\n";
     } catch (const std::length_error&) {

@@ -92,6 +92,7 @@ void Nacti::Reset(std::string text)
     prikazy_.Klice(Tabulka::Prikazy);
     meridla_ = std::make_unique<MeridlaStav>(volby_);
     mereni_.clear();
+    texty_.clear();
     lokalita_ = Lokalita{jmenoSouboru_, {}, 0};
     sourSys_ = SourSystem();
     dbody_ = lomvira::DBody();
@@ -185,6 +186,7 @@ void Nacti::Zpracuj()
     if (radku == 0)
         radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
     mereni_.reserve(radku + 1);
+    pbody_.Rezervuj(radku + 1);
     vstup_.NaZacatek();
     while (!vstup_.Konec()) {
         if (vstup_.DelkaRadku() > static_cast<int>(MaxDelkaRadku)) {
@@ -642,7 +644,7 @@ void Nacti::MericiRadek()
 
     // Names are compared in NFC: a letter typed precomposed and as a base with a combining
     // mark names one station.
-    m.od = NFC(vstup_.GetKS());
+    const std::string od = NFC(vstup_.GetKS());
     const int dalsi = vstup_.CoNasleduje();
     // A name may begin with a Czech letter, which the lexer classes as neither letter nor digit.
     const int zacatek = vstup_.ZacatekSlova();
@@ -652,7 +654,7 @@ void Nacti::MericiRadek()
         NastavChybu(1);
         return;
     }
-    m.k = NFC(vstup_.GetKS());
+    const std::string k = NFC(vstup_.GetKS());
     if (vstup_.CoNasleduje() != Trida::Cislo) {
         NastavChybu(2);
         return;
@@ -687,14 +689,16 @@ void Nacti::MericiRadek()
     if (!CtiAtributy(m))
         return;
 
-    for (const std::string* jmeno : {&m.od, &m.k}) {
+    for (const std::string* jmeno : {&od, &k}) {
         if (pbody_.Count() >= MaxBodu && !pbody_.Exist(*jmeno)) {
             NastavChybu(ChybaPoctuBodu);
             return;
         }
     }
-    m.pbodOd = pbody_.NajdiNeboPridej(m.od, datum_, zacatekPrikazu_);
-    m.pbodK = pbody_.NajdiNeboPridej(m.k, datum_, zacatekPrikazu_);
+    m.pbodOd = pbody_.NajdiNeboPridej(od, datum_, zacatekPrikazu_);
+    m.pbodK = pbody_.NajdiNeboPridej(k, datum_, zacatekPrikazu_);
+    m.od = pbody_.Bod(m.pbodOd)->Name();
+    m.k = pbody_.Bod(m.pbodK)->Name();
     if (mimoRozsah) {
         NastavChybu(ChybaHodnoty);
         return;
@@ -749,8 +753,10 @@ bool Nacti::CtiAtributy(Mereni& m)
                 hodnota = posledniKomentar_;
             else
                 platny = false;
-            std::string& cil = druh == 'A' ? m.textA : (druh == 'B' ? m.textB : m.textZ);
-            cil = hodnota;
+            std::string_view& cil = druh == 'A' ? m.textA : (druh == 'B' ? m.textB : m.textZ);
+            cil = {};
+            if (!hodnota.empty())
+                cil = texty_.emplace_back(std::move(hodnota));
         } else if (druh == 'P' && vstup_.CoNasleduje() == Trida::Pismeno) {
             m.vrstva = vrstvy_.Add(vstup_.GetKS());
         } else {

@@ -14,6 +14,7 @@
 #include "model/PBody.h"
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,27 +34,32 @@ struct Lokalita {
     std::int32_t zacatekPrikazu = 0; // 0 until a LOKALITA command was read
 };
 
-// One measurement line as parsed.
+// One measurement line as parsed. Laid out with the small fields together: a large
+// notebook holds one record a line.
 struct Mereni {
     std::string_view radek; // into the parsed text
     std::int32_t zacatekRadku = 0;
-    std::string od, k;     // station names as written, upper case
     int pbodOd = 0, pbodK = 0; // positions in PBody; 0 while the line lacks its stations
-    double delka = 0, azimut = 0, zpetnyAzimut = 0, sklon = 0; // as written
-    bool maZpetnyAzimut = false;
-    // -1: the instrument's own setting applies.
-    int zpusobDelky = -1, jednotkyAzimutu = -1, jednotkySklonu = -1, zpusobSklonu = -1;
-    std::string textA, textB, textZ;
     int vrstva = 0;
     int misto = 0;
+    std::int32_t datum = 0;
+    // -1: the instrument's own setting applies.
+    int zpusobDelky = -1, jednotkyAzimutu = -1, jednotkySklonu = -1, zpusobSklonu = -1;
+    bool maZpetnyAzimut = false;
+    bool uplny = false;      // every field set (the line passed all checks but the last question)
+    // Station names as written, upper case: views of the names the parser's stations keep,
+    // set once the line's stations are known.
+    std::string_view od, k;
+    double delka = 0, azimut = 0, zpetnyAzimut = 0, sklon = 0; // as written
+    double sikmaDelka = 0;   // metres
+    double azimutRad = 0, zpetnyAzimutRad = 0, sklonRad = 0, stredniAzimut = 0;
+    // The station and line texts; few lines have any, so they are kept by the parser and
+    // viewed from here.
+    std::string_view textA, textB, textZ;
     std::shared_ptr<Delkomer> delkomer;
     Kompas kompas; // the definition and its deviation entry
     std::shared_ptr<Sklonomer> sklonomer;
     std::shared_ptr<Deklinace> deklinace;
-    std::int32_t datum = 0;
-    double sikmaDelka = 0;   // metres
-    double azimutRad = 0, zpetnyAzimutRad = 0, sklonRad = 0, stredniAzimut = 0;
-    bool uplny = false;      // every field set (the line passed all checks but the last question)
 };
 
 class Nacti {
@@ -147,6 +153,7 @@ private:
     Vstup vstup_;
     KlicovaSlova prikazy_;
     std::vector<Mereni> mereni_;
+    std::deque<std::string> texty_; // the records' texts; a deque keeps them in place
     std::unique_ptr<MeridlaStav> meridla_;
     lomvira::DBody dbody_;
     lomvira::PBody pbody_;

@@ -43,7 +43,7 @@ std::string VypisZapisniku(const Nacti& nacti)
 
     for (int i = 1; i <= nacti.MereniCount(); ++i) {
         const Mereni& m = *nacti.MereniZaznam(i);
-        out += m.od + "\t" + m.k + "\t" + FormatCislo(m.delka, 3) + "\t" + FormatCislo(m.azimut, 4) + "\t"
+        out += std::string(m.od) + "\t" + std::string(m.k) + "\t" + FormatCislo(m.delka, 3) + "\t" + FormatCislo(m.azimut, 4) + "\t"
                + FormatCislo(m.sklon, 4);
         const double odchylka = m.kompas.Platny() ? m.kompas.HodnotaOdchylky() : 0.0;
         const double deklinace = m.deklinace ? m.deklinace->Hodnota : 0.0;

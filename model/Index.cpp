@@ -12,11 +12,31 @@ std::int32_t Index::Add(const std::string& key)
     if (!novy)
         return it->second;
     // Keys that arrive in order keep the sorted list valid without a sort.
-    if (serazeno_ && !poradi_.empty() && key < klice_[static_cast<std::size_t>(poradi_.back() - 1)])
+    if (serazeno_ && !poradi_.empty() && key < *klice_[static_cast<std::size_t>(poradi_.back() - 1)])
         serazeno_ = false;
-    klice_.push_back(key);
+    klice_.push_back(&it->first);
     poradi_.push_back(item);
     return item;
+}
+
+Index& Index::operator=(const Index& other)
+{
+    if (this == &other)
+        return *this;
+    polozky_ = other.polozky_;
+    klice_.assign(other.klice_.size(), nullptr);
+    for (const auto& [key, item] : polozky_)
+        klice_[static_cast<std::size_t>(item - 1)] = &key;
+    poradi_ = other.poradi_;
+    serazeno_ = other.serazeno_;
+    return *this;
+}
+
+void Index::Reserve(std::size_t n)
+{
+    polozky_.reserve(n);
+    klice_.reserve(n);
+    poradi_.reserve(n);
 }
 
 void Index::Clear()
@@ -50,7 +70,7 @@ std::string Index::Key(std::int32_t position) const
     if (position < 1 || position > Count())
         return {};
     Serad();
-    return klice_[static_cast<std::size_t>(poradi_[static_cast<std::size_t>(position - 1)] - 1)];
+    return *klice_[static_cast<std::size_t>(poradi_[static_cast<std::size_t>(position - 1)] - 1)];
 }
 
 void Index::Serad() const
@@ -58,7 +78,7 @@ void Index::Serad() const
     if (serazeno_)
         return;
     std::sort(poradi_.begin(), poradi_.end(), [this](std::int32_t a, std::int32_t b) {
-        return klice_[static_cast<std::size_t>(a - 1)] < klice_[static_cast<std::size_t>(b - 1)];
+        return *klice_[static_cast<std::size_t>(a - 1)] < *klice_[static_cast<std::size_t>(b - 1)];
     });
     serazeno_ = true;
 }

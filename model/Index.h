@@ -11,10 +11,18 @@ namespace lomvira {
 
 class Index {
 public:
+    Index() = default;
+    Index(const Index& other) { *this = other; }
+    Index(Index&&) noexcept = default;
+    Index& operator=(const Index& other);
+    Index& operator=(Index&&) noexcept = default;
+
     // Item number of the key; a new key gets count + 1.
     std::int32_t Add(const std::string& key);
     bool Exist(const std::string& key) const { return polozky_.count(key) != 0; }
     void Clear();
+    // Room for that many keys.
+    void Reserve(std::size_t n);
     std::int32_t Count() const { return static_cast<std::int32_t>(klice_.size()); }
     // Item number of the key, or 0.
     std::int32_t ItemNo(const std::string& key) const;
@@ -28,7 +36,8 @@ private:
     void Serad() const;
 
     std::unordered_map<std::string, std::int32_t> polozky_;
-    std::vector<std::string> klice_; // by item number - 1
+    // The keys by item number - 1: the map's own keys, which stay in place as the map grows.
+    std::vector<const std::string*> klice_;
     // Item numbers in key order; sorted lazily, since keys mostly arrive out of order and a
     // sorted insert each time would make a large collection quadratic to build.
     mutable std::vector<std::int32_t> poradi_;

@@ -23,7 +23,7 @@ public:
     // when out of range. The pointer stays valid while the collection lives.
     const TBod* Bod(std::int32_t key) const
     {
-        const std::int32_t position = key < 0 ? razeni_.Item(key == INT32_MIN ? 0 : -key) : key;
+        const std::int32_t position = key < 0 ? Poradi().Item(key == INT32_MIN ? 0 : -key) : key;
         if (position < 1 || position > Count())
             return nullptr;
         return &body_[static_cast<std::size_t>(position - 1)];
@@ -32,6 +32,8 @@ public:
     TBod* Bod(std::int32_t key) { return const_cast<TBod*>(std::as_const(*this).Bod(key)); }
     std::int32_t Count() const { return static_cast<std::int32_t>(body_.size()); }
     bool Exist(const std::string& name) const { return index_.Exist(name); }
+    // Room in the name index for that many points.
+    void Rezervuj(std::size_t n) { index_.Reserve(n); }
     // The point's number, 0 when the name is unknown.
     std::int32_t GetIndex(const std::string& name) const { return index_.ItemNo(name); }
 
@@ -47,7 +49,6 @@ protected:
         }
         const std::int32_t n = index_.Add(name);
         body_.push_back(std::move(bod));
-        razeni_.Add(name, n);
         return n;
     }
 
@@ -58,17 +59,24 @@ protected:
     {
         const std::int32_t pred = index_.Count();
         const std::int32_t n = index_.Add(name);
-        if (n > pred) {
+        if (n > pred)
             body_.emplace_back(name, args...);
-            razeni_.Add(name, n);
-        }
         return n;
     }
 
 private:
+    // The natural order, told the names added since it was last asked: many a load never
+    // asks, and the names need not be copied for it meanwhile.
+    const Razeni& Poradi() const
+    {
+        for (std::int32_t n = razeni_.Count() + 1; n <= Count(); ++n)
+            razeni_.Add(body_[static_cast<std::size_t>(n - 1)].Name(), n);
+        return razeni_;
+    }
+
     std::deque<TBod> body_; // point n is body_[n - 1]; deque keeps pointers stable
     Index index_;
-    Razeni razeni_;
+    mutable Razeni razeni_;
 };
 
 } // namespace lomvira

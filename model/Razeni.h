@@ -25,6 +25,8 @@ public:
 
     // Adds the name with its item number; equal names keep the order of addition.
     void Add(const std::string& name, std::int32_t item);
+    // Room for that many names added.
+    void Rezervuj(std::size_t n) { cekajici_.reserve(cekajici_.size() + n); }
     // Item number of the k-th name in sorted order; 0 when k is outside 1..count.
     std::int32_t Item(std::int32_t k) const;
     std::int32_t Count() const { return static_cast<std::int32_t>(zaznamy_.size() + cekajici_.size()); }

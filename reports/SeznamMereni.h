@@ -19,6 +19,8 @@ struct MeasurementListRecord {
     std::int16_t Used = 0;
     std::int16_t Flags = 0;
     CisloBodu From = 0, To = 0;
+    std::int16_t HasRepeatDeviations = 0;
+    std::int16_t HasAdjustedDeviations = 0;
     double Distance = 0;
     double Direction = 0;
     double BackDirection = 0;
@@ -27,9 +29,7 @@ struct MeasurementListRecord {
     double Deviation = 0;         // radians
     double Declination = 0;       // radians
     double CorrectedDirection = 0;
-    std::int16_t HasRepeatDeviations = 0;
     double RepeatDevDistance = 0, RepeatDevDirection = 0, RepeatDevInclination = 0;
-    std::int16_t HasAdjustedDeviations = 0;
     double AdjustedDevDistance = 0, AdjustedDevDirection = 0, AdjustedDevInclination = 0;
     std::array<double, 3> DefaultAccuracies{};
     // Where the line stands in the loaded notebook text: its 1-based byte index and its

@@ -44,8 +44,11 @@ TEST(Index, ItemNumbersInAdditionOrderKeysInBinaryOrder)
     EXPECT_EQ(klice, (std::vector<std::string>{"", "A", "B", "C", "a", "Č", ""}));
     EXPECT_EQ((std::vector<int>{x.ItemNo(-1), x.ItemNo(-5), x.ItemNo(-6), x.ItemNo(6), x.ItemNo(std::string("B"))}),
               (std::vector<int>{3, 4, 0, 0, 5}));
+    // A copy holds keys of its own: the original's go and others take their memory.
+    const Index kopie = x;
     x.Clear();
     EXPECT_EQ(x.Add("Z"), 1);
+    EXPECT_EQ(std::pair(kopie.Key(1), kopie.Key(5)), std::pair(std::string("A"), std::string("Č")));
 }
 
 TEST(Body, FirstPointOfANameStaysAndGivenPointsAreReachedThreeWays)
