@@ -9,6 +9,8 @@
 //   kod            the expected exit status
 //   chyby.txt      lines that must each appear in the standard error output (optional)
 
+#include "support/SlozkyPripadu.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -98,16 +100,6 @@ Beh Spust(const DocasnaSlozka& tmp, const std::vector<std::string>& args)
     return beh;
 }
 
-std::vector<std::string> Pripady()
-{
-    std::vector<std::string> out;
-    for (const auto& e : fs::directory_iterator(fs::path(LOMVIRA_TEST_DATA) / "cli"))
-        if (e.is_directory())
-            out.push_back(e.path().filename().string());
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 class CliPripad : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CliPripad, OutputAndExitStatus)
@@ -142,7 +134,7 @@ TEST_P(CliPripad, OutputAndExitStatus)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Data, CliPripad, ::testing::ValuesIn(Pripady()),
+INSTANTIATE_TEST_SUITE_P(Data, CliPripad, ::testing::ValuesIn(lomvira::test::SlozkyPripadu("cli")),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              std::string name = info.param;
                              for (char& c : name)

@@ -16,6 +16,7 @@
 #include "common/Soubory.h"
 #include "output/TypVystupu.h"
 #include "support/FakePlatforma.h"
+#include "support/SlozkyPripadu.h"
 
 #include <gtest/gtest.h>
 
@@ -89,16 +90,6 @@ void PorovnejSTolerancí(const std::string& skutecny, const std::string& ocekava
     }
 }
 
-std::vector<std::string> Pripady()
-{
-    std::vector<std::string> out;
-    for (const auto& e : fs::directory_iterator(fs::path(LOMVIRA_TEST_DATA) / "output"))
-        if (e.is_directory())
-            out.push_back(e.path().filename().string());
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 class Vystupy : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Vystupy, FilesAsDerivedByHand)
@@ -150,7 +141,7 @@ TEST_P(Vystupy, FilesAsDerivedByHand)
     fs::remove_all(tmp);
 }
 
-INSTANTIATE_TEST_SUITE_P(Data, Vystupy, ::testing::ValuesIn(Pripady()),
+INSTANTIATE_TEST_SUITE_P(Data, Vystupy, ::testing::ValuesIn(test::SlozkyPripadu("output")),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              std::string name = info.param;
                              for (char& c : name)
