@@ -135,13 +135,7 @@ TEST_P(CliPripad, OutputAndExitStatus)
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, CliPripad, ::testing::ValuesIn(lomvira::test::SlozkyPripadu("cli")),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+                         [](const auto& info) { return lomvira::test::JmenoPripadu(info.param); });
 
 // print and draw write files: the protocol's pages, and the picture in the size asked for.
 TEST(Cli, PrintAndDrawWriteTheirFiles)

@@ -142,13 +142,7 @@ TEST_P(Vystupy, FilesAsDerivedByHand)
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, Vystupy, ::testing::ValuesIn(test::SlozkyPripadu("output")),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+                         [](const auto& info) { return test::JmenoPripadu(info.param); });
 
 } // namespace
 } // namespace lomvira::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,6 +17,16 @@ inline std::vector<std::string> SlozkyPripadu(const std::string& slozka)
             out.push_back(e.path().filename().string());
     std::sort(out.begin(), out.end());
     return out;
+}
+
+// A case folder's name as a test name: letters and digits, "_" for the rest.
+inline std::string JmenoPripadu(const std::string& slozka)
+{
+    std::string name = slozka;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
 }
 
 } // namespace lomvira::test
