@@ -1,6 +1,7 @@
 #include "app/NactiZapisnik.h"
 
 #include "common/Cisla.h"
+#include "common/Pamet.h"
 #include "app/Kontext.h"
 #include "common/Text.h"
 #include "input/Chybovnik.h"
@@ -149,6 +150,8 @@ void NactiBezOchrany(Kontext& k, std::string text, OknoZapisniku* okno)
     k.sit.Clear();
     k.seznamMereni.ClearListing();
     k.razeniBodu = Razeni();
+    // The survey's tables take some thirty bytes for each byte of the notebook.
+    PripravPamet(text.size() * 32);
 
     if (k.volby.TOLERANCE <= 0)
         k.volby.TOLERANCE = ToleranceAzimutu(k.volby);

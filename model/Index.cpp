@@ -8,40 +8,29 @@ std::int32_t Index::Add(const std::string& key)
 {
     const auto item = static_cast<std::int32_t>(klice_.size() + 1);
     // One search finds the key or makes its place.
-    const auto [it, novy] = polozky_.try_emplace(key, item);
-    if (!novy)
-        return it->second;
+    const std::int32_t nalezeno = polozky_.NajdiNeboVloz(TabulkaCisel::Hash(key), item, [&](std::int32_t i) {
+        return klice_[static_cast<std::size_t>(i - 1)] == key;
+    });
+    if (nalezeno != item)
+        return nalezeno;
     // Keys that arrive in order keep the sorted list valid without a sort.
-    if (serazeno_ && !poradi_.empty() && key < *klice_[static_cast<std::size_t>(poradi_.back() - 1)])
+    if (serazeno_ && !poradi_.empty() && key < klice_[static_cast<std::size_t>(poradi_.back() - 1)])
         serazeno_ = false;
-    klice_.push_back(&it->first);
+    klice_.push_back(key);
     poradi_.push_back(item);
     return item;
 }
 
-Index& Index::operator=(const Index& other)
-{
-    if (this == &other)
-        return *this;
-    polozky_ = other.polozky_;
-    klice_.assign(other.klice_.size(), nullptr);
-    for (const auto& [key, item] : polozky_)
-        klice_[static_cast<std::size_t>(item - 1)] = &key;
-    poradi_ = other.poradi_;
-    serazeno_ = other.serazeno_;
-    return *this;
-}
-
 void Index::Reserve(std::size_t n)
 {
-    polozky_.reserve(n);
+    polozky_.Rezervuj(n);
     klice_.reserve(n);
     poradi_.reserve(n);
 }
 
 void Index::Clear()
 {
-    polozky_.clear();
+    polozky_.Vymaz();
     klice_.clear();
     poradi_.clear();
     serazeno_ = true;
@@ -49,8 +38,8 @@ void Index::Clear()
 
 std::int32_t Index::ItemNo(const std::string& key) const
 {
-    const auto it = polozky_.find(key);
-    return it == polozky_.end() ? 0 : it->second;
+    return polozky_.Najdi(TabulkaCisel::Hash(key),
+                          [&](std::int32_t i) { return klice_[static_cast<std::size_t>(i - 1)] == key; });
 }
 
 std::int32_t Index::ItemNo(std::int32_t n) const
@@ -70,7 +59,7 @@ std::string Index::Key(std::int32_t position) const
     if (position < 1 || position > Count())
         return {};
     Serad();
-    return *klice_[static_cast<std::size_t>(poradi_[static_cast<std::size_t>(position - 1)] - 1)];
+    return klice_[static_cast<std::size_t>(poradi_[static_cast<std::size_t>(position - 1)] - 1)];
 }
 
 void Index::Serad() const
@@ -78,7 +67,7 @@ void Index::Serad() const
     if (serazeno_)
         return;
     std::sort(poradi_.begin(), poradi_.end(), [this](std::int32_t a, std::int32_t b) {
-        return *klice_[static_cast<std::size_t>(a - 1)] < *klice_[static_cast<std::size_t>(b - 1)];
+        return klice_[static_cast<std::size_t>(a - 1)] < klice_[static_cast<std::size_t>(b - 1)];
     });
     serazeno_ = true;
 }

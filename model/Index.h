@@ -2,24 +2,19 @@
 // A key index: each new key gets the next item number (1, 2, ...); keys can be listed in
 // ascending binary order.
 
+#include "common/TabulkaCisel.h"
+
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace lomvira {
 
 class Index {
 public:
-    Index() = default;
-    Index(const Index& other) { *this = other; }
-    Index(Index&&) noexcept = default;
-    Index& operator=(const Index& other);
-    Index& operator=(Index&&) noexcept = default;
-
     // Item number of the key; a new key gets count + 1.
     std::int32_t Add(const std::string& key);
-    bool Exist(const std::string& key) const { return polozky_.count(key) != 0; }
+    bool Exist(const std::string& key) const { return ItemNo(key) != 0; }
     void Clear();
     // Room for that many keys.
     void Reserve(std::size_t n);
@@ -35,9 +30,8 @@ public:
 private:
     void Serad() const;
 
-    std::unordered_map<std::string, std::int32_t> polozky_;
-    // The keys by item number - 1: the map's own keys, which stay in place as the map grows.
-    std::vector<const std::string*> klice_;
+    std::vector<std::string> klice_; // by item number - 1
+    TabulkaCisel polozky_;
     // Item numbers in key order; sorted lazily, since keys mostly arrive out of order and a
     // sorted insert each time would make a large collection quadratic to build.
     mutable std::vector<std::int32_t> poradi_;

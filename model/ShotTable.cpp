@@ -59,7 +59,8 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
             return odmitni(OdmitnutiZamery::PrilisMnohoZamer);
     } else {
         // One search finds the pair or makes its place.
-        n = podleDvojice_.try_emplace(Klic(a, b), static_cast<CisloZamery>(zamery_.size() + 1)).first->second;
+        n = podleDvojice_.NajdiNeboVloz(TabulkaCisel::Hash(Klic(a, b)), static_cast<CisloZamery>(zamery_.size() + 1),
+                                        [&](CisloZamery i) { return JeDvojice(i, a, b); });
     }
     if (n > static_cast<CisloZamery>(zamery_.size())) {
         ShotRecord r;
@@ -95,15 +96,15 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
 void ShotTable::ReserveShots(std::size_t n)
 {
     zamery_.reserve(n);
-    podleDvojice_.reserve(n);
+    podleDvojice_.Rezervuj(n);
 }
 
 CisloZamery ShotTable::FindShot(int from, int to) const
 {
     if (from < 1 || to < 1)
         return 0;
-    const auto it = podleDvojice_.find(Klic(from, to));
-    return it == podleDvojice_.end() ? 0 : it->second;
+    return podleDvojice_.Najdi(TabulkaCisel::Hash(Klic(from, to)),
+                               [&](CisloZamery i) { return JeDvojice(i, from, to); });
 }
 
 CisloZamery ShotTable::GetSignedShot(int a, int b) const
@@ -187,7 +188,7 @@ ShotRecord ShotTable::GetShotRecord(int k) const
 void ShotTable::ClearShots()
 {
     zamery_.clear();
-    podleDvojice_.clear();
+    podleDvojice_.Vymaz();
 }
 
 std::int16_t PackFlags(int a, int b, int c, int d, int e)

@@ -4,10 +4,11 @@
 // station number; a negative shot number means the same shot walked backwards.
 
 #include "model/Typy.h"
+#include "common/TabulkaCisel.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace lomvira {
@@ -89,9 +90,14 @@ public:
 private:
     const ShotRecord* Zaznam(int k) const;
     static std::uint64_t Klic(int from, int to);
+    bool JeDvojice(CisloZamery n, int from, int to) const
+    {
+        const ShotRecord& r = zamery_[static_cast<std::size_t>(n - 1)];
+        return r.From == from && r.To == to;
+    }
 
     std::vector<ShotRecord> zamery_; // shot n is zamery_[n - 1]
-    std::unordered_map<std::uint64_t, CisloZamery> podleDvojice_;
+    TabulkaCisel podleDvojice_;
 };
 
 // Five small values (their low two bits each) in bits 0-1, 2-3, 4-5, 6-7 and 8-9.

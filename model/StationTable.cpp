@@ -21,9 +21,11 @@ CisloBodu StationTable::AddStation(std::string& name, bool* novy)
         return FindStation(name);
     // One search finds the station or makes its place.
     const auto n = static_cast<CisloBodu>(body_.size() + 1);
-    const auto [it, novyBod] = podleJmena_.try_emplace(name, n);
-    if (!novyBod)
-        return it->second;
+    const CisloBodu nalezeno = podleJmena_.NajdiNeboVloz(TabulkaCisel::Hash(name), n, [&](CisloBodu i) {
+        return body_[static_cast<std::size_t>(i - 1)].Name == name;
+    });
+    if (nalezeno != n)
+        return nalezeno;
     body_.push_back(StationRecord{name, 0.0, 0.0, 0.0, {}});
     extremyPlatne_ = false;
     if (novy)
@@ -33,8 +35,9 @@ CisloBodu StationTable::AddStation(std::string& name, bool* novy)
 
 CisloBodu StationTable::FindStation(std::string_view name) const
 {
-    const auto it = podleJmena_.find(JmenoBodu(name));
-    return it == podleJmena_.end() ? 0 : it->second;
+    const std::string jmeno = JmenoBodu(name);
+    return podleJmena_.Najdi(TabulkaCisel::Hash(jmeno),
+                             [&](CisloBodu i) { return body_[static_cast<std::size_t>(i - 1)].Name == jmeno; });
 }
 
 StationRecord StationTable::GetStation(int n) const
@@ -90,13 +93,13 @@ void StationTable::SetStationNote(int n, const std::string& text, Platforma& pla
 void StationTable::ReserveStations(std::size_t n)
 {
     body_.reserve(n);
-    podleJmena_.reserve(n);
+    podleJmena_.Rezervuj(n);
 }
 
 void StationTable::ClearStations()
 {
     body_.clear();
-    podleJmena_.clear();
+    podleJmena_.Vymaz();
     extremyPlatne_ = false;
 }
 

@@ -3,10 +3,10 @@
 
 #include "model/Typy.h"
 #include "common/Platforma.h"
+#include "common/TabulkaCisel.h"
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace lomvira {
@@ -68,7 +68,7 @@ private:
     double Souradnice(int n, int osa) const;
 
     std::vector<StationRecord> body_; // station n is body_[n - 1]
-    std::unordered_map<std::string, CisloBodu> podleJmena_;
+    TabulkaCisel podleJmena_;
     // Stations holding the smallest / largest X, Y, Z (0 with no stations).
     mutable CisloBodu extremy_[6] = {};
     mutable bool extremyPlatne_ = false;
