@@ -37,78 +37,84 @@ int ChybaOdmitnuteZamery(OdmitnutiZamery duvod)
 
 } // namespace
 
-bool PrevedZapisnik(Kontext& k, Nacti& nacti)
+PrevodZapisniku::PrevodZapisniku(Kontext& k, Nacti& nacti) : k_(k), nacti_(nacti)
 {
-    Model& model = k.model;
-    const std::size_t pocetMereni = static_cast<std::size_t>(nacti.MereniCount());
-    model.stations.ReserveStations(static_cast<std::size_t>(nacti.PBody().Count()));
-    model.shots.ReserveShots(pocetMereni);
-    k.seznamMereni.ReserveListing(pocetMereni);
-    // The station of each of the parser's points, looked up when the point is first met.
-    std::vector<CisloBodu> stanicePBodu(static_cast<std::size_t>(nacti.PBody().Count()) + 1, 0);
-    auto stanice = [&](int pbod, std::string_view jmeno, bool& novy) -> CisloBodu {
-        novy = false;
-        if (pbod < 1 || pbod >= static_cast<int>(stanicePBodu.size())) {
-            std::string j(jmeno);
-            return model.stations.AddStation(j, &novy);
-        }
-        CisloBodu& n = stanicePBodu[static_cast<std::size_t>(pbod)];
-        if (n == 0) {
-            std::string j(jmeno);
-            n = model.stations.AddStation(j, &novy);
-        }
-        return n;
-    };
-    for (int i = 1; i <= nacti.MereniCount(); ++i) {
-        const Mereni& m = *nacti.MereniZaznam(i);
-        // The faulty line's own record counts only when it is complete (a refused
-        // forward/back check); incomplete records lack their stations.
-        if (!m.uplny)
-            continue;
-        bool novyOd = false, novyK = false;
-        const int a = stanice(m.pbodOd, m.od, novyOd);
-        const int b = stanice(m.pbodK, m.k, novyK);
-        if (a == 0 || b == 0) {
-            nacti.NastavChybuMereni(ChybaPoctuBodu, m);
-            return false;
-        }
-        if (!m.textA.empty())
-            model.stations.SetStationNote(a, std::string(m.textA), k.platforma);
-        if (!m.textB.empty())
-            model.stations.SetStationNote(b, std::string(m.textB), k.platforma);
-        int stav = (novyOd ? 1 : 0) + (novyK ? 2 : 0);
-        model.regions.AssignShotRegion(a, b, stav);
+    // A line gives at most one shot and, in a cave, about one new station.
+    const std::size_t radku = nacti.PocetRadku();
+    k.model.stations.ReserveStations(radku);
+    k.model.shots.ReserveShots(radku);
+    k.seznamMereni.ReserveListing(radku);
+    stanicePBodu_.reserve(radku + 1);
+}
 
-        const double deklinace = m.deklinace ? m.deklinace->Hodnota : 0.0;
-        const double odchylka = m.kompas.Platny() ? m.kompas.HodnotaOdchylky() : 0.0;
-        const double smer = PI / 2 - (m.stredniAzimut + deklinace + odchylka);
-        OdmitnutiZamery duvod = OdmitnutiZamery::Zadne;
-        const int shot = model.shots.AddShot(a, b, m.sikmaDelka, smer, m.sklonRad, m.delkomer->Presnost,
-                                             m.kompas.Presnost(), m.sklonomer->Presnost, &duvod);
-        if (shot == 0) {
-            nacti.NastavChybuMereni(ChybaOdmitnuteZamery(duvod), m);
-            return false;
-        }
-        model.shots.SetShotStyles(shot, m.vrstva, m.misto);
+CisloBodu PrevodZapisniku::Stanice(int pbod, std::string_view jmeno, bool& novy)
+{
+    novy = false;
+    std::string j(jmeno);
+    if (pbod < 1)
+        return k_.model.stations.AddStation(j, &novy);
+    if (stanicePBodu_.size() <= static_cast<std::size_t>(pbod))
+        stanicePBodu_.resize(static_cast<std::size_t>(pbod) + 1, 0);
+    CisloBodu& n = stanicePBodu_[static_cast<std::size_t>(pbod)];
+    if (n == 0)
+        n = k_.model.stations.AddStation(j, &novy);
+    return n;
+}
 
-        const int zpusobDelky = m.zpusobDelky >= 0 ? m.zpusobDelky : m.delkomer->Zpusob;
-        const int jednotkyAzimutu = m.jednotkyAzimutu >= 0 ? m.jednotkyAzimutu : m.kompas.Jednotky();
-        const int zpusobSklonu = m.zpusobSklonu >= 0 ? m.zpusobSklonu : m.sklonomer->Zpusob;
-        const int jednotkySklonu = m.jednotkySklonu >= 0 ? m.jednotkySklonu : m.sklonomer->Jednotky;
-        const std::int16_t flags =
-            PackFlags(zpusobDelky, m.maZpetnyAzimut ? 1 : 0, jednotkyAzimutu, zpusobSklonu, jednotkySklonu);
-        k.seznamMereni.AddListingRecord(a, b, m.delka, m.azimut, m.zpetnyAzimut, m.sklon, flags, odchylka,
-                                        deklinace, model.stations.StationName(a), model.stations.StationName(b));
-        k.seznamMereni.NastavRadekZapisniku(k.seznamMereni.ListingCount(), m.zacatekRadku,
-                                            static_cast<std::int32_t>(m.radek.size()));
+bool PrevodZapisniku::operator()(const Mereni& m)
+{
+    Model& model = k_.model;
+    // The faulty line's own record counts only when it is complete (a refused
+    // forward/back check); incomplete records lack their stations.
+    if (!m.uplny)
+        return true;
+    bool novyOd = false, novyK = false;
+    const int a = Stanice(m.pbodOd, m.od, novyOd);
+    const int b = Stanice(m.pbodK, m.k, novyK);
+    if (a == 0 || b == 0) {
+        nacti_.NastavChybuMereni(ChybaPoctuBodu, m);
+        return false;
     }
-    const DBody& dane = nacti.DBody();
+    if (!m.textA.empty())
+        model.stations.SetStationNote(a, std::string(m.textA), k_.platforma);
+    if (!m.textB.empty())
+        model.stations.SetStationNote(b, std::string(m.textB), k_.platforma);
+    int stav = (novyOd ? 1 : 0) + (novyK ? 2 : 0);
+    model.regions.AssignShotRegion(a, b, stav);
+
+    const double deklinace = m.deklinace ? m.deklinace->Hodnota : 0.0;
+    const double odchylka = m.kompas.Platny() ? m.kompas.HodnotaOdchylky() : 0.0;
+    const double smer = PI / 2 - (m.stredniAzimut + deklinace + odchylka);
+    OdmitnutiZamery duvod = OdmitnutiZamery::Zadne;
+    const int shot = model.shots.AddShot(a, b, m.sikmaDelka, smer, m.sklonRad, m.delkomer->Presnost,
+                                         m.kompas.Presnost(), m.sklonomer->Presnost, &duvod);
+    if (shot == 0) {
+        nacti_.NastavChybuMereni(ChybaOdmitnuteZamery(duvod), m);
+        return false;
+    }
+    model.shots.SetShotStyles(shot, m.vrstva, m.misto);
+
+    const int zpusobDelky = m.zpusobDelky >= 0 ? m.zpusobDelky : m.delkomer->Zpusob;
+    const int jednotkyAzimutu = m.jednotkyAzimutu >= 0 ? m.jednotkyAzimutu : m.kompas.Jednotky();
+    const int zpusobSklonu = m.zpusobSklonu >= 0 ? m.zpusobSklonu : m.sklonomer->Zpusob;
+    const int jednotkySklonu = m.jednotkySklonu >= 0 ? m.jednotkySklonu : m.sklonomer->Jednotky;
+    const std::int16_t flags =
+        PackFlags(zpusobDelky, m.maZpetnyAzimut ? 1 : 0, jednotkyAzimutu, zpusobSklonu, jednotkySklonu);
+    SeznamMereni& seznam = k_.seznamMereni;
+    seznam.AddListingRecord(a, b, m.delka, m.azimut, m.zpetnyAzimut, m.sklon, flags, odchylka, deklinace,
+                            model.stations.StationName(a), model.stations.StationName(b));
+    seznam.NastavRadekZapisniku(seznam.ListingCount(), m.zacatekRadku, static_cast<std::int32_t>(m.radek.size()));
+    return true;
+}
+
+void PrevodZapisniku::DaneBody()
+{
+    const DBody& dane = nacti_.DBody();
     for (std::int32_t i = 1; i <= dane.Count(); ++i) {
         const Bod& b = dane.Bod(i)->Bod();
-        if (model.givenPoints.SetGivenPoint(b.Name, b.X, b.Y, b.Z, k.platforma) != 0)
-            model.givenPoints.SetGivenPointSource(b.Name, "", "", k.platforma);
+        if (k_.model.givenPoints.SetGivenPoint(b.Name, b.X, b.Y, b.Z, k_.platforma) != 0)
+            k_.model.givenPoints.SetGivenPointSource(b.Name, "", "", k_.platforma);
     }
-    return true;
 }
 
 namespace {
@@ -150,8 +156,7 @@ void NactiBezOchrany(Kontext& k, std::string text, OknoZapisniku* okno)
     k.sit.Clear();
     k.seznamMereni.ClearListing();
     k.razeniBodu = Razeni();
-    // The survey's tables take some thirty bytes for each byte of the notebook.
-    PripravPamet(text.size() * 32);
+    PripravPametProZapisnik(text.size());
 
     if (k.volby.TOLERANCE <= 0)
         k.volby.TOLERANCE = ToleranceAzimutu(k.volby);
@@ -161,10 +166,13 @@ void NactiBezOchrany(Kontext& k, std::string text, OknoZapisniku* okno)
     k.nacti->JmenoSouboru(TitulekSouboru(k.souborZapisniku));
     k.nacti->Zapisnik(std::move(text));
     k.nacti->Interaktivni = true;
-    k.nacti->Zpracuj();
     Nacti& nacti = *k.nacti;
-
-    PrevedZapisnik(k, nacti);
+    // Each record goes into the model as its line is read, and is not kept.
+    PrevodZapisniku prevod(k, nacti);
+    nacti.PredavejMereni([&prevod](const Mereni& m) { prevod(m); });
+    nacti.Zpracuj();
+    nacti.PredavejMereni({});
+    prevod.DaneBody();
     k.razeniBodu.Rezervuj(static_cast<std::size_t>(k.model.stations.StationCount()));
     for (int s = 1; s <= k.model.stations.StationCount(); ++s)
         k.razeniBodu.Add(Orizni(k.model.stations.StationName(s)), s);

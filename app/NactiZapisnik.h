@@ -2,13 +2,18 @@
 // The load: runs the parser over the notebook text and turns the parsed notebook into the
 // survey model, the measurement list and the regions and connections the network needs.
 
+#include "model/Typy.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace lomvira {
 
 struct Kontext;
 class Nacti;
+struct Mereni;
 
 // What the load asks of the window that holds the notebook editor.
 class OknoZapisniku {
@@ -31,10 +36,25 @@ void NactiZapisnik(Kontext& k, const std::string& text, OknoZapisniku* okno = nu
 // The same, handing the text over to the parser instead of copying it.
 void NactiZapisnik(Kontext& k, std::string&& text, OknoZapisniku* okno = nullptr);
 
-// Converts the parsed notebook into the model: stations, shots, regions, the measurement
-// list and the given points. Returns false (with the parser's error set on the line) when
-// the model cannot take a shot.
-bool PrevedZapisnik(Kontext& k, Nacti& nacti);
+// Converts the parsed notebook into the model a record at a time, as the parser hands the
+// records over: stations, shots, regions and the measurement list, then the given points.
+class PrevodZapisniku {
+public:
+    // Makes room in the model for a notebook of the parser's number of lines.
+    PrevodZapisniku(Kontext& k, Nacti& nacti);
+    // Takes one record; false (with the parser's error set on its line) when the model
+    // cannot take the shot.
+    bool operator()(const Mereni& m);
+    // The given points, once every record is in.
+    void DaneBody();
+
+private:
+    CisloBodu Stanice(int pbod, std::string_view jmeno, bool& novy);
+
+    Kontext& k_;
+    Nacti& nacti_;
+    std::vector<CisloBodu> stanicePBodu_; // the model's station of each parser point, 0 until met
+};
 
 // The file title that names a notebook without LOKALITA: the name without its folder.
 std::string TitulekSouboru(const std::string& path);

@@ -12,5 +12,8 @@ namespace lomvira {
 // Memory freed later stays with the process for the next load. Does nothing where the
 // allocator offers no such control.
 void PripravPamet(std::size_t bajty);
+// The same for the survey of a notebook text of that length: its text, records and tables
+// take some thirty bytes for each byte of text.
+inline void PripravPametProZapisnik(std::size_t delkaTextu) { PripravPamet(delkaTextu * 32); }
 
 } // namespace lomvira

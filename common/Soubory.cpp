@@ -1,5 +1,7 @@
 #include "common/Soubory.h"
 
+#include "common/Pamet.h"
+
 #include "common/Text.h"
 
 #include <cerrno>
@@ -305,6 +307,11 @@ NactenyText NactiZapisnik(const std::string& path)
 {
     std::string bytes;
     NactenyText r;
+    // The text and the survey built from it take their memory from one prepared heap.
+    std::error_code chyba;
+    const auto velikost = std::filesystem::file_size(path, chyba);
+    if (!chyba && velikost <= MaxVelikostZapisniku)
+        PripravPametProZapisnik(static_cast<std::size_t>(velikost));
     if (!CtiSoubor(path, bytes, r.chyba, MaxVelikostZapisniku))
         return r;
     return DekodujZapisnik(std::move(bytes), path);

@@ -100,6 +100,7 @@ void Nacti::Reset(std::string text)
     mista_.Clear();
     vrstvy_.Clear();
     misto_ = vrstva_ = 0;
+    pbodyPredchozi_[0] = pbodyPredchozi_[1] = 0;
     datum_ = 0;
     azimutKontrola_ = false;
     zacatekPrikazu_ = 0;
@@ -174,6 +175,15 @@ void Nacti::NastavChybuNaRadku(int number, std::int32_t zacatek, int dalsi)
     errorRow_ = text.substr(od, po - od);
 }
 
+std::size_t Nacti::PocetRadku() const
+{
+    const std::string& text = vstup_.Soubor();
+    std::size_t radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    if (radku == 0)
+        radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    return radku + 1;
+}
+
 void Nacti::Zpracuj()
 {
     const std::string& text = vstup_.Soubor();
@@ -182,11 +192,10 @@ void Nacti::Zpracuj()
         return;
     }
     // At most one record a line: room for all of them at once.
-    std::size_t radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-    if (radku == 0)
-        radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
-    mereni_.reserve(radku + 1);
-    pbody_.Rezervuj(radku + 1);
+    const std::size_t radku = PocetRadku();
+    if (!prevzeti_)
+        mereni_.reserve(radku);
+    pbody_.Rezervuj(radku);
     vstup_.NaZacatek();
     while (!vstup_.Konec()) {
         if (vstup_.DelkaRadku() > static_cast<int>(MaxDelkaRadku)) {
@@ -637,8 +646,7 @@ void Nacti::DanyBod()
 void Nacti::MericiRadek()
 {
     meridla_->Pouzij();
-    mereni_.emplace_back();
-    Mereni& m = mereni_.back();
+    Mereni& m = prevzeti_ ? (predavane_ = Mereni{}) : mereni_.emplace_back();
     m.radek = vstup_.Radek();
     m.zacatekRadku = static_cast<std::int32_t>(vstup_.ZacatekRadku());
 
@@ -695,8 +703,10 @@ void Nacti::MericiRadek()
             return;
         }
     }
-    m.pbodOd = pbody_.NajdiNeboPridej(od, datum_, zacatekPrikazu_);
-    m.pbodK = pbody_.NajdiNeboPridej(k, datum_, zacatekPrikazu_);
+    m.pbodOd = BodRadku(od);
+    m.pbodK = BodRadku(k);
+    pbodyPredchozi_[0] = m.pbodOd;
+    pbodyPredchozi_[1] = m.pbodK;
     m.od = pbody_.Bod(m.pbodOd)->Name();
     m.k = pbody_.Bod(m.pbodK)->Name();
     if (mimoRozsah) {
@@ -729,6 +739,19 @@ void Nacti::MericiRadek()
                 NastavChybu(21);
         }
     }
+    // The refused line's record counts too: the user stopped after it, not before.
+    if (prevzeti_)
+        prevzeti_(m);
+}
+
+std::int32_t Nacti::BodRadku(const std::string& jmeno)
+{
+    // A traverse's line mostly starts where the line before ended: no search then, which
+    // in a large survey is a miss in the memory caches.
+    for (const std::int32_t n : pbodyPredchozi_)
+        if (n != 0 && pbody_.Bod(n)->Name() == jmeno)
+            return n;
+    return pbody_.NajdiNeboPridej(jmeno, datum_, zacatekPrikazu_);
 }
 
 bool Nacti::CtiAtributy(Mereni& m)

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -88,6 +89,14 @@ public:
     std::int32_t ErrorRowLen() const { return error_ ? errorRowLen_ : 0; }
     int ErrorHelp() const { return error_ ? errorHelp_ : 0; }
 
+    // Hands each complete measurement record to `prevzeti` as soon as its line is read,
+    // instead of keeping it: a large notebook's records need not all stand in memory at
+    // once. The receiver stops the parse by setting an error (NastavChybuMereni). Set before
+    // Zpracuj; the kept records below then stay empty.
+    void PredavejMereni(std::function<void(const Mereni&)> prevzeti) { prevzeti_ = std::move(prevzeti); }
+    // Lines of the text (counting a last one without its end), an upper bound of the records.
+    std::size_t PocetRadku() const;
+
     int MereniCount() const { return static_cast<int>(mereni_.size()); }
     // Record i (1-based); nullptr outside 1..MereniCount.
     const Mereni* MereniZaznam(int i) const;
@@ -141,6 +150,8 @@ private:
     void PrikazMisto();
     void PrikazDatum();
 
+    // The parser's point of that name, added when new.
+    std::int32_t BodRadku(const std::string& jmeno);
     bool CtiAtributy(Mereni& m);
     // The unit and mode letters of the distance, the azimuths and the inclination.
     void UplatniPripony(Mereni& m, std::string_view delky, std::string_view azimutu, std::string_view sklonu);
@@ -153,12 +164,15 @@ private:
     Vstup vstup_;
     KlicovaSlova prikazy_;
     std::vector<Mereni> mereni_;
+    std::function<void(const Mereni&)> prevzeti_;
+    Mereni predavane_; // the record of the current line while records are handed on
     std::deque<std::string> texty_; // the records' texts; a deque keeps them in place
     std::unique_ptr<MeridlaStav> meridla_;
     lomvira::DBody dbody_;
     lomvira::PBody pbody_;
     Index mista_, vrstvy_;
     int misto_ = 0, vrstva_ = 0;
+    std::int32_t pbodyPredchozi_[2] = {}; // the points of the last measurement line
     Lokalita lokalita_;
     SourSystem sourSys_;
     std::int32_t datum_ = 0;

@@ -22,6 +22,19 @@ std::string Souradnice(const PopiskyOs& osy, double a, double b, double c)
 
 std::string VypisZapisniku(const Nacti& nacti)
 {
+    std::vector<MereniVypisu> mereni;
+    mereni.reserve(static_cast<std::size_t>(nacti.MereniCount()));
+    for (int i = 1; i <= nacti.MereniCount(); ++i) {
+        const Mereni& m = *nacti.MereniZaznam(i);
+        mereni.push_back({std::string(m.od), std::string(m.k), m.delka, m.azimut, m.sklon,
+                          m.kompas.Platny() ? m.kompas.HodnotaOdchylky() : 0.0,
+                          m.deklinace ? m.deklinace->Hodnota : 0.0});
+    }
+    return VypisZapisniku(nacti, mereni);
+}
+
+std::string VypisZapisniku(const Nacti& nacti, const std::vector<MereniVypisu>& mereni)
+{
     std::string out = VypisMeridel(nacti.Meridla());
     const SourSystem& system = nacti.SourSys();
     const PopiskyOs osy = Popisky(system);
@@ -41,14 +54,11 @@ std::string VypisZapisniku(const Nacti& nacti)
         out += "Dany: " + b.Name + Souradnice(osy, b.X, b.Y, b.Z) + CRLF;
     }
 
-    for (int i = 1; i <= nacti.MereniCount(); ++i) {
-        const Mereni& m = *nacti.MereniZaznam(i);
-        out += std::string(m.od) + "\t" + std::string(m.k) + "\t" + FormatCislo(m.delka, 3) + "\t" + FormatCislo(m.azimut, 4) + "\t"
+    for (const MereniVypisu& m : mereni) {
+        out += m.od + "\t" + m.k + "\t" + FormatCislo(m.delka, 3) + "\t" + FormatCislo(m.azimut, 4) + "\t"
                + FormatCislo(m.sklon, 4);
-        const double odchylka = m.kompas.Platny() ? m.kompas.HodnotaOdchylky() : 0.0;
-        const double deklinace = m.deklinace ? m.deklinace->Hodnota : 0.0;
-        out += "\tO=" + FormatCislo(Z_Radianu(odchylka, JednotkaStupne), 4) + "\tD="
-               + FormatCislo(Z_Radianu(deklinace, JednotkaStupne), 4) + CRLF;
+        out += "\tO=" + FormatCislo(Z_Radianu(m.odchylka, JednotkaStupne), 4) + "\tD="
+               + FormatCislo(Z_Radianu(m.deklinace, JednotkaStupne), 4) + CRLF;
     }
 
     out += std::string("Pocitane body:") + CRLF;

@@ -583,8 +583,18 @@ void Form1::ObnovVypisy()
     ObnovOblasti();
     zamery_->Obnov();
     mereni_->NastavRadky(kontext_.seznamMereni.VypisMereni(FormatUzivatele().desetinny));
-    if (kontext_.nacti)
-        meridla_->NastavText(VypisZapisniku(*kontext_.nacti));
+    if (kontext_.nacti) {
+        // The load hands the parser's records on to the model; the list holds their values.
+        const SeznamMereni& seznam = kontext_.seznamMereni;
+        std::vector<MereniVypisu> mereni;
+        mereni.reserve(static_cast<std::size_t>(seznam.ListingCount()));
+        for (int i = 1; i <= seznam.ListingCount(); ++i) {
+            const MeasurementListRecord r = seznam.GetListingRecord(i);
+            mereni.push_back({Orizni(r.NameFrom), Orizni(r.NameTo), r.Distance, r.Direction, r.Inclination,
+                              r.Deviation, r.Declination});
+        }
+        meridla_->NastavText(VypisZapisniku(*kontext_.nacti, mereni));
+    }
     daneBody_->Obnov();
     ObnovVysledky();
 }
