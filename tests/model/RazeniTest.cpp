@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace lomvira;
@@ -49,6 +50,20 @@ TEST(Index, ItemNumbersInAdditionOrderKeysInBinaryOrder)
     x.Clear();
     EXPECT_EQ(x.Add("Z"), 1);
     EXPECT_EQ(std::pair(kopie.Key(1), kopie.Key(5)), std::pair(std::string("A"), std::string("Č")));
+}
+
+TEST(Index, ManyKeysSurviveTheTableGrowing)
+{
+    // Far past the first table: every regrowth must place each key where a search finds it.
+    Index x;
+    constexpr int n = 40000;
+    for (int i = 1; i <= n; ++i)
+        ASSERT_EQ(x.Add("B" + std::to_string(i)), i);
+    int nalezeno = 0;
+    for (int i = 1; i <= n; ++i)
+        nalezeno += x.ItemNo("B" + std::to_string(i)) == i && x.Add("B" + std::to_string(i)) == i;
+    EXPECT_EQ(nalezeno, n);
+    EXPECT_EQ(std::tuple(x.Count(), x.ItemNo(std::string("B0")), x.ItemNo(std::string("B40001"))), std::tuple(n, 0, 0));
 }
 
 TEST(Body, FirstPointOfANameStaysAndGivenPointsAreReachedThreeWays)
