@@ -50,14 +50,17 @@ PrevodZapisniku::PrevodZapisniku(Kontext& k, Nacti& nacti) : k_(k), nacti_(nacti
 CisloBodu PrevodZapisniku::Stanice(int pbod, std::string_view jmeno, bool& novy)
 {
     novy = false;
-    std::string j(jmeno);
-    if (pbod < 1)
+    auto pridej = [&] {
+        std::string j(jmeno);
         return k_.model.stations.AddStation(j, &novy);
+    };
+    if (pbod < 1)
+        return pridej();
     if (stanicePBodu_.size() <= static_cast<std::size_t>(pbod))
         stanicePBodu_.resize(static_cast<std::size_t>(pbod) + 1, 0);
     CisloBodu& n = stanicePBodu_[static_cast<std::size_t>(pbod)];
     if (n == 0)
-        n = k_.model.stations.AddStation(j, &novy);
+        n = pridej(); // the name is copied only for a station met for the first time
     return n;
 }
 
