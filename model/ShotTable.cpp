@@ -2,6 +2,7 @@
 
 #include "common/Cisla.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -52,17 +53,10 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
         || !std::isfinite(incW))
         return odmitni(OdmitnutiZamery::NeplatnaHodnota); // a length or variance so small that its weight overflows
 
-    CisloZamery n = 0;
-    if (zamery_.size() >= static_cast<std::size_t>(MaxCislo)) {
-        n = FindShot(a, b);
-        if (n == 0)
-            return odmitni(OdmitnutiZamery::PrilisMnohoZamer);
-    } else {
-        // One search finds the pair or makes its place.
-        n = podleDvojice_.NajdiNeboVloz(TabulkaCisel::Hash(Klic(a, b)), static_cast<CisloZamery>(zamery_.size() + 1),
-                                        [&](CisloZamery i) { return JeDvojice(i, a, b); });
-    }
+    const CisloZamery n = Najdi(a, b);
     if (n > static_cast<CisloZamery>(zamery_.size())) {
+        if (zamery_.size() >= static_cast<std::size_t>(MaxCislo))
+            return odmitni(OdmitnutiZamery::PrilisMnohoZamer);
         ShotRecord r;
         r.From = a;
         r.To = b;
@@ -70,6 +64,7 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
         r.FirstLength = L;
         r.FirstInclination = Inc;
         zamery_.push_back(r);
+        Zarad(n, a, b);
     }
     ShotRecord& r = zamery_[static_cast<std::size_t>(n - 1)];
     if (r.MeasurementCount >= MaxCislo)
@@ -96,15 +91,57 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
 void ShotTable::ReserveShots(std::size_t n)
 {
     zamery_.reserve(n);
-    podleDvojice_.Rezervuj(n);
+    dalsi_.reserve(n);
+    // A cave has about as many stations as shots.
+    prvni_.reserve(n + 1);
+    stupen_.reserve(n + 1);
+}
+
+CisloZamery ShotTable::Najdi(int from, int to) const
+{
+    const auto novy = static_cast<CisloZamery>(zamery_.size() + 1);
+    const auto a = static_cast<std::size_t>(from);
+    if (a >= prvni_.size())
+        return novy;
+    if (stupen_[a] > Prah) {
+        const CisloZamery n = podleDvojice_.Najdi(TabulkaCisel::Hash(Klic(from, to)),
+                                                  [&](CisloZamery i) { return JeDvojice(i, from, to); });
+        return n != 0 ? n : novy;
+    }
+    for (CisloZamery n = prvni_[a]; n != 0; n = dalsi_[static_cast<std::size_t>(n - 1)])
+        if (zamery_[static_cast<std::size_t>(n - 1)].To == to)
+            return n;
+    return novy;
+}
+
+void ShotTable::Zarad(CisloZamery n, int from, int to)
+{
+    const auto a = static_cast<std::size_t>(from);
+    if (prvni_.size() <= a) {
+        const std::size_t velikost = std::max(a + 1, static_cast<std::size_t>(to) + 1);
+        prvni_.resize(velikost, 0);
+        stupen_.resize(velikost, 0);
+    }
+    dalsi_.push_back(prvni_[a]);
+    prvni_[a] = n;
+    auto zarad = [this](CisloZamery k) {
+        const ShotRecord& r = zamery_[static_cast<std::size_t>(k - 1)];
+        podleDvojice_.NajdiNeboVloz(TabulkaCisel::Hash(Klic(r.From, r.To)), k, [](CisloZamery) { return false; });
+    };
+    if (stupen_[a] > Prah) {
+        zarad(n);
+    } else if (++stupen_[a] > Prah) {
+        for (CisloZamery k = prvni_[a]; k != 0; k = dalsi_[static_cast<std::size_t>(k - 1)])
+            zarad(k);
+    }
 }
 
 CisloZamery ShotTable::FindShot(int from, int to) const
 {
     if (from < 1 || to < 1)
         return 0;
-    return podleDvojice_.Najdi(TabulkaCisel::Hash(Klic(from, to)),
-                               [&](CisloZamery i) { return JeDvojice(i, from, to); });
+    const CisloZamery n = Najdi(from, to);
+    return n <= static_cast<CisloZamery>(zamery_.size()) ? n : 0;
 }
 
 CisloZamery ShotTable::GetSignedShot(int a, int b) const
@@ -188,6 +225,9 @@ ShotRecord ShotTable::GetShotRecord(int k) const
 void ShotTable::ClearShots()
 {
     zamery_.clear();
+    prvni_.clear();
+    dalsi_.clear();
+    stupen_.clear();
     podleDvojice_.Vymaz();
 }
 

@@ -96,8 +96,22 @@ private:
         return r.From == from && r.To == to;
     }
 
+    // The shot of the pair, or the number it would get as a new one (count + 1).
+    CisloZamery Najdi(int from, int to) const;
+    // Links new shot n (just appended) into its first station's list.
+    void Zarad(CisloZamery n, int from, int to);
+
     std::vector<ShotRecord> zamery_; // shot n is zamery_[n - 1]
+    // The shots of each station as their smaller station, newest first: a line's shot is
+    // looked up among the few shots of a station the line before used, which stay in the
+    // caches, where a search of a table of all pairs is a miss in a large survey.
+    std::vector<CisloZamery> prvni_; // by station number, 0 = none
+    std::vector<CisloZamery> dalsi_; // by shot number - 1, 0 = end of the list
+    std::vector<std::uint8_t> stupen_; // by station number; above Prah its shots are in the table
+    // All shots of stations with more than Prah shots of their own, so that a station
+    // measured to thousands of points costs no walk through them.
     TabulkaCisel podleDvojice_;
+    static constexpr std::uint8_t Prah = 8;
 };
 
 // Five small values (their low two bits each) in bits 0-1, 2-3, 4-5, 6-7 and 8-9.

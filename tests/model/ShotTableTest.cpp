@@ -95,3 +95,30 @@ TEST(ShotTable, MeasurementsThatWouldPutNaNIntoTheModelAreRefusedWithTheirReason
     }
     EXPECT_EQ(std::tuple(t.ShotCount(), t.GetMeasurementCount(1), t.GetShot(1).L), std::tuple(2, 1, 5.0));
 }
+
+TEST(ShotTable, AStationMeasuredToManyPointsKeepsEveryPairApart)
+{
+    // A hub such as a given point shot to hundreds of details, in both directions and
+    // interleaved with a traverse, each pair measured twice.
+    ShotTable t;
+    constexpr int Paprsku = 300;
+    for (int kolo = 0; kolo < 2; ++kolo)
+        for (int i = 0; i < Paprsku; ++i) {
+            const int bod = 10 + i;
+            const CisloZamery paprsek = kolo == 0 ? t.ShotCount() + 1 : i * 2 + 1;
+            EXPECT_EQ(i % 2 ? t.AddShot(bod, 5, 1.0, 0.1, 0.0, 1e-4, 1e-6, 1e-6)
+                            : t.AddShot(5, bod, 1.0, 0.1, 0.0, 1e-4, 1e-6, 1e-6),
+                      paprsek);
+            EXPECT_EQ(t.AddShot(bod, bod + 1, 2.0, 0.2, 0.0, 1e-4, 1e-6, 1e-6), i * 2 + 2);
+        }
+    ASSERT_EQ(t.ShotCount(), 2 * Paprsku);
+    for (int i = 0; i < Paprsku; ++i) {
+        EXPECT_EQ(t.GetSignedShot(10 + i, 5), -(i * 2 + 1));
+        EXPECT_EQ(t.GetMeasurementCount(i * 2 + 1), 2);
+        EXPECT_EQ(t.FindShot(10 + i, 11 + i), i * 2 + 2);
+    }
+    EXPECT_EQ(std::tuple(t.FindShot(5, 9), t.FindShot(5, 10 + Paprsku), t.FindShot(11, 10)), std::tuple(0, 0, 0));
+    t.ClearShots();
+    EXPECT_EQ(t.FindShot(5, 10), 0);
+    EXPECT_EQ(t.AddShot(5, 10, 1.0, 0.1, 0.0, 1e-4, 1e-6, 1e-6), 1);
+}
