@@ -45,13 +45,31 @@ PrevodZapisniku::PrevodZapisniku(Kontext& k, Nacti& nacti) : k_(k), nacti_(nacti
     k.model.shots.ReserveShots(radku);
     k.seznamMereni.ReserveListing(radku);
     stanicePBodu_.reserve(radku + 1);
+    jmenaJednoznacna_ = k.model.stations.StationCount() == 0;
 }
+
+namespace {
+
+// A name the 10-character form of station names leaves as it is, bar the padding: short,
+// ASCII (unchanged by normalisation) and not ending in a blank.
+bool JmenoBezZmeny(std::string_view jmeno)
+{
+    if (jmeno.size() > static_cast<std::size_t>(DelkaJmenaBodu) || (!jmeno.empty() && jmeno.back() == ' '))
+        return false;
+    for (const char c : jmeno)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
 
 CisloBodu PrevodZapisniku::Stanice(int pbod, std::string_view jmeno, bool& novy)
 {
     novy = false;
     auto pridej = [&] {
         std::string j(jmeno);
+        jmenaJednoznacna_ = false;
         return k_.model.stations.AddStation(j, &novy);
     };
     if (pbod < 1)
@@ -59,8 +77,16 @@ CisloBodu PrevodZapisniku::Stanice(int pbod, std::string_view jmeno, bool& novy)
     if (stanicePBodu_.size() <= static_cast<std::size_t>(pbod))
         stanicePBodu_.resize(static_cast<std::size_t>(pbod) + 1, 0);
     CisloBodu& n = stanicePBodu_[static_cast<std::size_t>(pbod)];
-    if (n == 0)
+    if (n != 0)
+        return n;
+    // The parser tells each name apart; while no name has been cut or changed, neither
+    // does the model, and the new parser point needs no search there.
+    if (jmenaJednoznacna_ && JmenoBezZmeny(jmeno)) {
+        n = k_.model.stations.PridejNovou(jmeno);
+        novy = n != 0;
+    } else {
         n = pridej(); // the name is copied only for a station met for the first time
+    }
     return n;
 }
 
@@ -112,6 +138,7 @@ bool PrevodZapisniku::operator()(const Mereni& m)
 
 void PrevodZapisniku::DaneBody()
 {
+    k_.model.stations.Indexuj();
     const DBody& dane = nacti_.DBody();
     for (std::int32_t i = 1; i <= dane.Count(); ++i) {
         const Bod& b = dane.Bod(i)->Bod();

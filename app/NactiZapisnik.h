@@ -54,6 +54,9 @@ private:
     Kontext& k_;
     Nacti& nacti_;
     std::vector<CisloBodu> stanicePBodu_; // the model's station of each parser point, 0 until met
+    // Every station so far came from a parser point of a name its 10-character form keeps
+    // apart from every other: a parser point met for the first time is then a new station.
+    bool jmenaJednoznacna_ = false;
 };
 
 // The file title that names a notebook without LOKALITA: the name without its folder.

@@ -14,6 +14,7 @@ std::string JmenoBodu(std::string_view name)
 
 CisloBodu StationTable::AddStation(std::string& name, bool* novy)
 {
+    Indexuj();
     name = JmenoBodu(name);
     if (novy)
         *novy = false;
@@ -27,17 +28,43 @@ CisloBodu StationTable::AddStation(std::string& name, bool* novy)
     if (nalezeno != n)
         return nalezeno;
     body_.push_back(StationRecord{name, 0.0, 0.0, 0.0, {}});
+    indexovano_ = body_.size();
     extremyPlatne_ = false;
     if (novy)
         *novy = true;
     return n;
 }
 
+CisloBodu StationTable::PridejNovou(std::string_view name)
+{
+    if (body_.size() >= static_cast<std::size_t>(MaxPocetBodu))
+        return 0;
+    body_.push_back(StationRecord{JmenoBodu(name), 0.0, 0.0, 0.0, {}});
+    extremyPlatne_ = false;
+    return static_cast<CisloBodu>(body_.size());
+}
+
+void StationTable::Indexuj()
+{
+    // The slots are independent of each other, so the processor overlaps their misses.
+    podleJmena_.Rezervuj(body_.size());
+    for (; indexovano_ < body_.size(); ++indexovano_)
+        podleJmena_.NajdiNeboVloz(TabulkaCisel::Hash(body_[indexovano_].Name),
+                                  static_cast<CisloBodu>(indexovano_ + 1), [](CisloBodu) { return false; });
+}
+
 CisloBodu StationTable::FindStation(std::string_view name) const
 {
     const std::string jmeno = JmenoBodu(name);
-    return podleJmena_.Najdi(TabulkaCisel::Hash(jmeno),
-                             [&](CisloBodu i) { return body_[static_cast<std::size_t>(i - 1)].Name == jmeno; });
+    const CisloBodu n = podleJmena_.Najdi(
+        TabulkaCisel::Hash(jmeno), [&](CisloBodu i) { return body_[static_cast<std::size_t>(i - 1)].Name == jmeno; });
+    if (n != 0)
+        return n;
+    // Stations appended since the last Indexuj (a search in the middle of a load).
+    for (std::size_t i = indexovano_; i < body_.size(); ++i)
+        if (body_[i].Name == jmeno)
+            return static_cast<CisloBodu>(i + 1);
+    return 0;
 }
 
 StationRecord StationTable::GetStation(int n) const
@@ -100,6 +127,7 @@ void StationTable::ClearStations()
 {
     body_.clear();
     podleJmena_.Vymaz();
+    indexovano_ = 0;
     extremyPlatne_ = false;
 }
 

@@ -39,6 +39,13 @@ public:
     // 10-character form; `novy` (when given) tells whether the station was added.
     // 0 when the station is new and the table already holds MaxPocetBodu stations.
     CisloBodu AddStation(std::string& name, bool* novy = nullptr);
+    // Appends a station the caller knows to be absent, without searching: a large load knows
+    // that of most of its stations, and a search of a new name is a miss in the memory
+    // caches. The search table takes such stations at the next AddStation or Indexuj.
+    // 0 when the table already holds MaxPocetBodu stations.
+    CisloBodu PridejNovou(std::string_view name);
+    // Puts the stations appended by PridejNovou into the search table, all at once.
+    void Indexuj();
     // Station number or 0.
     CisloBodu FindStation(std::string_view name) const;
     // Out of range: Name "Neznamy" (padded to 10), coordinates 0.
@@ -69,6 +76,7 @@ private:
 
     std::vector<StationRecord> body_; // station n is body_[n - 1]
     TabulkaCisel podleJmena_;
+    std::size_t indexovano_ = 0; // stations 1..indexovano_ are in podleJmena_
     // Stations holding the smallest / largest X, Y, Z (0 with no stations).
     mutable CisloBodu extremy_[6] = {};
     mutable bool extremyPlatne_ = false;
