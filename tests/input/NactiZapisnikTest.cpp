@@ -174,6 +174,22 @@ TEST_F(NactiZapisnikTest, GivenPointsLayersNotesAndTheNameSorter)
               (std::vector<int>{3, 2, 1}));
 }
 
+TEST_F(NactiZapisnikTest, NamesAlikeInTheirTenCharacterFormAreOneStationInEitherOrder)
+{
+    // The long name is cut to the short one; the decomposed Č is the composed one.
+    for (const std::string& text :
+         {std::string("A1 ABCDEFGHIJ 1 0 0\nABCDEFGHIJK B1 1 90 0\n\xC4\x8C\x31 A1 1 0 0\nC\xCC\x8C\x31 B1 1 0 0\n"),
+          std::string("ABCDEFGHIJK A1 1 0 0\nB1 ABCDEFGHIJ 1 90 0\nC\xCC\x8C\x31 A1 1 0 0\n\xC4\x8C\x31 B1 1 0 0\n")}) {
+        Nacti(text);
+        ASSERT_EQ(k.posledniChybaNacteni, 0) << text;
+        EXPECT_EQ(Pocty(), std::tuple(4, 4, 4)) << text;
+        const CisloBodu dlouhy = k.model.stations.FindStation("ABCDEFGHIJ");
+        EXPECT_EQ(k.model.stations.FindStation("ABCDEFGHIJXYZ"), dlouhy);
+        EXPECT_NE(k.model.shots.GetSignedShot(dlouhy, k.model.stations.FindStation("B1")), 0) << text;
+        EXPECT_EQ(k.model.stations.FindStation("C\xCC\x8C\x31"), k.model.stations.FindStation("\xC4\x8C\x31"));
+    }
+}
+
 TEST_F(NactiZapisnikTest, SurveysBeyondSixteenBitNumbersLoad)
 {
     // 40,000 stations in a chain and a closing shot: numbers past 32,767 neither wrap nor
