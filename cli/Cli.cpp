@@ -5,13 +5,16 @@
 #include "cli/PrikazChyby.h"
 #include "cli/PrikazExport.h"
 #include "cli/PrikazKonverze.h"
-#include "cli/PrikazTisk.h"
+#include "cli/Vystup.h"
 #include "cli/Prikazy.h"
 #include "common/Soubory.h"
 
+#include <csignal>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace lomvira::cli {
@@ -34,7 +37,7 @@ const char* const Napoveda =
 struct Prikaz {
     const char* name;
     const char* usage;
-    int (*run)(Prostredi&, const std::vector<std::string>&);
+    FunkcePrikazu run; // nullptr: a command of lomvira-cli-grafika
 };
 
 // The commands, in the order of the help text.
@@ -46,9 +49,9 @@ const std::vector<Prikaz> Prikazy = {
     {"compute", "compute [--csv] SOUBOR.mer  spočte souřadnice bodů a vypíše je", PrikazVypocet},
     {"export", "export SOUBOR.mer --format FORMÁT -o VÝSTUP  spočte zápisník a zapíše soubor souřadnic, výkres DXF, polygon nebo mapu", PrikazExport},
     {"print", "print SOUBOR.mer --pdf VÝSTUP.pdf [--sections title,measurements,points,profiles] [--comment TEXT]"
-              "  vytiskne protokol do souboru PDF", PrikazTisk},
+              "  vytiskne protokol do souboru PDF", nullptr},
     {"draw", "draw SOUBOR.mer -o VÝSTUP.png|svg|pdf [--view plan|section] [--azimuth A] [--layers ...]"
-             "  nakreslí půdorys nebo řez", PrikazKresli},
+             "  nakreslí půdorys nebo řez", nullptr},
     {"errors", "errors SOUBOR.mer [--differences OD:DO ... | --find]  hledá hrubé chyby v sítích:"
                " intenzity chyb záměr, rozdíly odpojených příček, nejpravděpodobnější chyba skupiny", PrikazChyby},
     {"convert", "convert to-jtsk ŠÍŘKA DÉLKA | to-geo X Y  převede bod mezi zeměpisnými souřadnicemi a S-JTSK", PrikazKonverze},
@@ -61,46 +64,87 @@ void PisNapovedu(std::ostream& out)
         out << "  " << p.usage << "\n";
 }
 
-} // namespace
-
-int Spust(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool konecProcesu)
-{
+// The general options before the command, read without a word said.
+struct ObecneVolby {
+    enum Druh { Napoveda, Verze, Chyba, Prikaz } druh = Prikaz;
+    std::string chyba;
     std::optional<std::string> settingsFile;
     std::optional<int> answer;
+    std::size_t prikaz = 0; // the command's index in the arguments
+};
+
+ObecneVolby CtiObecneVolby(const std::vector<std::string>& args)
+{
+    ObecneVolby v;
+    auto chyba = [&v](std::string text) {
+        v.druh = ObecneVolby::Chyba;
+        v.chyba = std::move(text);
+        return v;
+    };
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
-            PisNapovedu(out);
-            return Uspech;
+            v.druh = ObecneVolby::Napoveda;
+            return v;
         }
         if (a == "--version") {
-            out << "lomvira-cli " << LOMVIRA_VERSION << "\n";
-            return Uspech;
+            v.druh = ObecneVolby::Verze;
+            return v;
         }
         if (a == "--settings") {
-            if (i + 1 >= args.size()) {
-                err << "Volba --settings potřebuje jméno souboru.\n";
-                return ChybaPouziti;
-            }
-            settingsFile = args[++i];
+            if (i + 1 >= args.size())
+                return chyba("Volba --settings potřebuje jméno souboru.");
+            v.settingsFile = args[++i];
         } else if (a == "--answer") {
-            if (i + 1 >= args.size() || (args[i + 1] != "yes" && args[i + 1] != "no")) {
-                err << "Volba --answer potřebuje hodnotu yes nebo no.\n";
-                return ChybaPouziti;
-            }
-            answer = args[++i] == "yes" ? 1 : 0;
+            if (i + 1 >= args.size() || (args[i + 1] != "yes" && args[i + 1] != "no"))
+                return chyba("Volba --answer potřebuje hodnotu yes nebo no.");
+            v.answer = args[++i] == "yes" ? 1 : 0;
         } else if (!a.empty() && a[0] == '-') {
-            err << "Neznámá volba " << a << ". Nápovědu vypíše lomvira-cli --help.\n";
-            return ChybaPouziti;
+            return chyba("Neznámá volba " + a + ". Nápovědu vypíše lomvira-cli --help.");
         } else {
             break;
         }
     }
-    if (i >= args.size()) {
-        err << "Chybí příkaz. Nápovědu vypíše lomvira-cli --help.\n";
+    if (i >= args.size())
+        return chyba("Chybí příkaz. Nápovědu vypíše lomvira-cli --help.");
+    v.prikaz = i;
+    return v;
+}
+
+} // namespace
+
+bool JeGrafickyPrikaz(const std::vector<std::string>& args)
+{
+    const ObecneVolby v = CtiObecneVolby(args);
+    if (v.druh != ObecneVolby::Prikaz)
+        return false;
+    for (const Prikaz& p : Prikazy)
+        if (args[v.prikaz] == p.name)
+            return p.run == nullptr;
+    return false;
+}
+
+int Spust(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool konecProcesu,
+          const GrafickePrikazy* grafika)
+{
+    const ObecneVolby v = CtiObecneVolby(args);
+    switch (v.druh) {
+    case ObecneVolby::Napoveda:
+        PisNapovedu(out);
+        return Uspech;
+    case ObecneVolby::Verze:
+        out << "lomvira-cli " << LOMVIRA_VERSION << "\n";
+        return Uspech;
+    case ObecneVolby::Chyba:
+        err << v.chyba << "\n";
         return ChybaPouziti;
+    case ObecneVolby::Prikaz:
+        break;
     }
+    const std::optional<std::string>& settingsFile = v.settingsFile;
+    const std::optional<int>& answer = v.answer;
+    const std::size_t i = v.prikaz;
     const std::string command = args[i];
     const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
     for (const Prikaz& p : Prikazy) {
@@ -117,13 +161,40 @@ int Spust(const std::vector<std::string>& args, std::ostream& out, std::ostream&
                 : std::make_unique<QtUlozisteNastaveni>();
             if (const std::string chyba = store->Chyba(); !chyba.empty())
                 err << chyba << "\n";
+            FunkcePrikazu run = p.run;
+            if (!run && grafika)
+                run = command == "print" ? grafika->tisk : grafika->kresli;
+            if (!run) {
+                err << "Příkaz " << command << " provádí program lomvira-cli-grafika.\n";
+                return ChybaZapisniku;
+            }
             CliPlatforma platforma(out, err, answer);
             Prostredi env{platforma, *store, out, err, konecProcesu};
-            return p.run(env, rest);
+            return run(env, rest);
         }
     }
     err << "Neznámý příkaz " << command << ". Nápovědu vypíše lomvira-cli --help.\n";
     return ChybaPouziti;
+}
+
+int Hlavni(int argc, char** argv, const GrafickePrikazy* grafika)
+{
+    // A reader that has gone away is a failed write to report, not a silent end.
+    std::signal(SIGPIPE, SIG_IGN);
+    VystupDoDeskriptoru vystup(1, 1 << 16), chyby(2, 4096);
+    std::ostream out(&vystup);
+    std::ostream err(&chyby);
+    err.setf(std::ios::unitbuf);
+    int status = ChybaZapisniku;
+    try {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        status = Spust(args, out, err, true, grafika);
+    } catch (const std::bad_alloc&) {
+        err << "Nedostatek paměti.\n";
+    } catch (const std::length_error&) {
+        err << "Nedostatek paměti.\n";
+    }
+    return DokonciVystup(status, out, err);
 }
 
 } // namespace lomvira::cli

@@ -1,28 +1,49 @@
 // lomvira-cli: the notebook commands for batch work and scripts.
 #include "cli/Cli.h"
-#include "cli/Vystup.h"
+#include "common/Soubory.h"
 
-#include <csignal>
-#include <new>
-#include <ostream>
-#include <stdexcept>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The folder of this program (with its final "/"), "" when the system does not tell.
+std::string SlozkaProgramu()
+{
+    std::string cesta(4096, '\0');
+    const ssize_t n = readlink("/proc/self/exe", cesta.data(), cesta.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= cesta.size())
+        return {};
+    cesta.resize(static_cast<std::size_t>(n));
+    return cesta.substr(0, cesta.rfind('/') + 1);
+}
+
+// Hands the whole command over to lomvira-cli-grafika, beside this program in the build
+// and in the folder of helper programs when installed; returns only when neither starts.
+int PredejGrafice(char** argv)
+{
+    const std::string slozka = SlozkaProgramu();
+    const std::string kandidati[] = {slozka + "lomvira-cli-grafika", slozka + LOMVIRA_GRAFIKA_INSTALOVANA};
+    int chyba = ENOENT;
+    for (const std::string& cesta : kandidati) {
+        execv(cesta.c_str(), argv);
+        if (errno != ENOENT)
+            chyba = errno;
+    }
+    const std::string zprava = "Kreslení a tisk provádí program lomvira-cli-grafika, který nelze spustit ("
+                               + kandidati[0] + "): " + lomvira::DuvodChyby(chyba) + ".\n";
+    (void)!write(2, zprava.data(), zprava.size());
+    return lomvira::cli::ChybaZapisniku;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    // A reader that has gone away is a failed write to report, not a silent end.
-    std::signal(SIGPIPE, SIG_IGN);
-    lomvira::cli::VystupDoDeskriptoru vystup(1, 1 << 16), chyby(2, 4096);
-    std::ostream out(&vystup);
-    std::ostream err(&chyby);
-    err.setf(std::ios::unitbuf);
-    int status = lomvira::cli::ChybaZapisniku;
-    try {
-        std::vector<std::string> args(argv + 1, argv + argc);
-        status = lomvira::cli::Spust(args, out, err, true);
-    } catch (const std::bad_alloc&) {
-        err << "Nedostatek paměti.\n";
-    } catch (const std::length_error&) {
-        err << "Nedostatek paměti.\n";
-    }
-    return lomvira::cli::DokonciVystup(status, out, err);
+    if (lomvira::cli::JeGrafickyPrikaz(std::vector<std::string>(argv + 1, argv + argc)))
+        return PredejGrafice(argv);
+    return lomvira::cli::Hlavni(argc, argv, nullptr);
 }

@@ -184,6 +184,27 @@ TEST(Cli, PrintAndDrawWriteTheirFiles)
     EXPECT_NE(beh.chyby.find("nelze uložit"), std::string::npos) << beh.chyby;
 }
 
+// Without its drawing program beside it, lomvira-cli says so for print and draw, and does the
+// rest of its commands itself.
+TEST(Cli, BezKreslicihoProgramuKresleniSelzeSeZpravou)
+{
+    DocasnaSlozka tmp;
+    ASSERT_FALSE(tmp.Cesta().empty());
+    const fs::path cli = tmp.Cesta() / "lomvira-cli";
+    fs::copy_file(LOMVIRA_CLI, cli);
+    const fs::path mer = tmp.Cesta() / "a.mer";
+    Zapis(mer, "A B 10 0 0\n");
+    const std::string presmeruj = " 2>" + VUvozovkach((tmp.Cesta() / "stderr").string()) + " >/dev/null";
+    const std::string kresli = VUvozovkach(cli.string()) + " draw " + VUvozovkach(mer.string()) + " -o "
+                               + VUvozovkach((tmp.Cesta() / "a.png").string()) + presmeruj;
+    int status = std::system(kresli.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_NE(Cti(tmp.Cesta() / "stderr").find("lomvira-cli-grafika, který nelze spustit"), std::string::npos);
+    EXPECT_FALSE(fs::exists(tmp.Cesta() / "a.png"));
+    status = std::system((VUvozovkach(cli.string()) + " load " + VUvozovkach(mer.string()) + presmeruj).c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+}
+
 // A write that fails is a failure: output to a full disk or to a reader that has gone away
 // ends with exit status 2 and a word on standard error.
 TEST(Cli, SelhanyZapisVystupuKonciChybou)

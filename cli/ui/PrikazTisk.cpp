@@ -1,4 +1,4 @@
-#include "cli/PrikazTisk.h"
+#include "cli/ui/PrikazTisk.h"
 
 #include "app/Kontext.h"
 #include "app/Protokol.h"

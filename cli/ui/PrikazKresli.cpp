@@ -1,5 +1,5 @@
 // The command "draw": the picture of the display written to a file.
-#include "cli/PrikazTisk.h"
+#include "cli/ui/PrikazTisk.h"
 
 #include "app/Kontext.h"
 #include "app/Zobraz.h"
