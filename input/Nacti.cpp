@@ -663,6 +663,7 @@ void Nacti::MericiRadek()
         return;
     }
     const std::string k = NFC(vstup_.GetKS());
+    pbody_.Predzvedni(k); // mostly a new station: its search comes after the numbers
     if (vstup_.CoNasleduje() != Trida::Cislo) {
         NastavChybu(2);
         return;
