@@ -146,17 +146,25 @@ std::string ZnakyZleva(std::string_view text, std::size_t count)
 
 std::string PevnaSirka(std::string_view text, std::size_t width)
 {
+    std::string out;
+    PridejPevnouSirku(out, text, width);
+    return out;
+}
+
+std::size_t PridejPevnouSirku(std::string& cil, std::string_view text, std::size_t width)
+{
+    const std::size_t pred = cil.size();
     // An ASCII name (the usual one) has a byte for each character.
     if (JeAscii(text)) {
-        std::string out(text.substr(0, width));
-        out.resize(width, ' ');
-        return out;
+        cil.append(text.substr(0, std::min(text.size(), width)));
+        cil.append(width - std::min(text.size(), width), ' ');
+        return width;
     }
-    std::string out = ZnakyZleva(text, width);
-    const std::size_t n = PocetZnaku(out);
+    cil += ZnakyZleva(text, width);
+    const std::size_t n = PocetZnaku(std::string_view(cil).substr(pred));
     if (n < width)
-        out.append(width - n, ' ');
-    return out;
+        cil.append(width - n, ' ');
+    return cil.size() - pred;
 }
 
 std::string Orizni(std::string_view text)

@@ -19,6 +19,8 @@ std::size_t PocetZnaku(std::string_view text);
 std::string ZnakyZleva(std::string_view text, std::size_t count);
 // Cut to `width` code points and padded with blanks to exactly that width.
 std::string PevnaSirka(std::string_view text, std::size_t width);
+// Appends the same to `cil` and returns the number of bytes appended.
+std::size_t PridejPevnouSirku(std::string& cil, std::string_view text, std::size_t width);
 // Blanks (code 32 or less) removed from both ends.
 std::string Orizni(std::string_view text);
 bool JePlatneUtf8(std::string_view bytes);

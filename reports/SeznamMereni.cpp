@@ -6,7 +6,10 @@
 #include "model/Model.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <stdexcept>
 
 namespace lomvira {
 
@@ -69,13 +72,32 @@ void SeznamMereni::NastavRadekZapisniku(int n, std::int32_t zacatek, std::int32_
 void SeznamMereni::ClearListing()
 {
     zaznamy_.clear();
+    jmena_.clear();
+    presnostiOd_.clear();
+}
+
+void SeznamMereni::ReserveListing(std::size_t n)
+{
+    zaznamy_.reserve(n);
+    jmena_.reserve(n * 2 * DelkaJmenaBodu);
+}
+
+void SeznamMereni::NastavVychoziPresnosti(double dk, double fk, double ek)
+{
+    presnosti_ = {dk, fk, ek};
+    if (!presnostiOd_.empty() && presnostiOd_.back().first == zaznamy_.size())
+        presnostiOd_.back().second = presnosti_;
+    else
+        presnostiOd_.emplace_back(zaznamy_.size(), presnosti_);
 }
 
 void SeznamMereni::AddListingRecord(int from, int to, double distance, double direction, double backDirection,
                                     double inclination, std::int16_t flags, double deviation, double declination,
                                     const std::string& nameFrom, const std::string& nameTo)
 {
-    MeasurementListRecord r;
+    if (jmena_.size() > UINT32_MAX - 2 * 4 * DelkaJmenaBodu)
+        throw std::length_error("seznam měření");
+    Zaznam r;
     r.Used = 1;
     r.Flags = flags;
     r.From = from;
@@ -84,24 +106,40 @@ void SeznamMereni::AddListingRecord(int from, int to, double distance, double di
     r.Direction = direction;
     r.BackDirection = backDirection;
     r.Inclination = inclination;
-    r.NameFrom = PevnaSirka(nameFrom, 10);
-    r.NameTo = PevnaSirka(nameTo, 10);
     r.Deviation = deviation;
     r.Declination = declination;
-    r.DefaultAccuracies = presnosti_;
-    zaznamy_.push_back(std::move(r));
+    r.jmena = static_cast<std::uint32_t>(jmena_.size());
+    r.delkaOd = static_cast<std::uint8_t>(PridejPevnouSirku(jmena_, nameFrom, DelkaJmenaBodu));
+    r.delkaK = static_cast<std::uint8_t>(PridejPevnouSirku(jmena_, nameTo, DelkaJmenaBodu));
+    zaznamy_.push_back(r);
+    if (presnostiOd_.empty())
+        presnostiOd_.emplace_back(0, presnosti_);
 }
 
 MeasurementListRecord SeznamMereni::GetListingRecord(int n) const
 {
     if (n < 1 || n > ListingCount())
         return {};
-    return zaznamy_[static_cast<std::size_t>(n - 1)];
+    const auto i = static_cast<std::size_t>(n - 1);
+    const Zaznam& z = zaznamy_[i];
+    MeasurementListRecord r;
+    static_cast<HodnotyZaznamu&>(r) = z;
+    const std::string_view jmena = Jmena(z);
+    r.NameFrom = jmena.substr(0, z.delkaOd);
+    r.NameTo = jmena.substr(z.delkaOd);
+    for (auto p = presnostiOd_.rbegin(); p != presnostiOd_.rend(); ++p)
+        if (p->first <= i) {
+            r.DefaultAccuracies = p->second;
+            break;
+        }
+    return r;
 }
 
 ListingMeasurement SeznamMereni::GetListingMeasurement(int n) const
 {
-    const MeasurementListRecord r = GetListingRecord(n);
+    if (n < 1 || n > ListingCount())
+        return {};
+    const Zaznam& r = zaznamy_[static_cast<std::size_t>(n - 1)];
     if (r.Used != 1)
         return {};
     const KodyMereni k = RozbalKody(r.Flags);
@@ -127,7 +165,7 @@ void SeznamMereni::VypocetOdchylek(const Model& model, Platforma& platforma, boo
                                    const std::function<bool(int shot)>& veVyrovnaneSiti)
 {
     platforma.StavovyRadek("Výpočet odchylek");
-    for (MeasurementListRecord& r : zaznamy_) {
+    for (Zaznam& r : zaznamy_) {
         r.HasRepeatDeviations = 0;
         r.HasAdjustedDeviations = 0;
         const KodyMereni k = RozbalKody(r.Flags);
@@ -180,13 +218,13 @@ void SeznamMereni::VypocetOdchylek(const Model& model, Platforma& platforma, boo
     platforma.StavovyRadek("");
 }
 
-std::string SeznamMereni::Radek(const MeasurementListRecord& r, bool jenSesSloupcu, char znak) const
+std::string SeznamMereni::Radek(const Zaznam& r, bool jenSesSloupcu, char znak) const
 {
     const KodyMereni k = RozbalKody(r.Flags);
     static const char* const znackyDelky[] = {" ", "V", "H", " "};
     const std::string smer = ZnackaJednotky(k.jednotkySmeru, !jenSesSloupcu);
     const std::string sklon = ZnackaJednotky(k.jednotkySklonu, !jenSesSloupcu);
-    std::string s = r.NameFrom + r.NameTo;
+    std::string s(Jmena(r));
     s += Sloupec(r.Distance, 3, 8, znak) + znackyDelky[k.zpusobDelky & 3];
     s += Sloupec(r.Direction, 2, 7, znak) + smer;
     s += k.zpetnySmer ? Sloupec(r.BackDirection, 2, 7, znak) + smer : std::string(8, ' ');
@@ -203,7 +241,7 @@ std::vector<std::string> SeznamMereni::VypisMereni(char desetinnyZnak) const
 {
     std::vector<std::string> lines;
     lines.reserve(zaznamy_.size());
-    for (const MeasurementListRecord& r : zaznamy_)
+    for (const Zaznam& r : zaznamy_)
         if (r.Used == 1)
             lines.push_back(Radek(r, false, desetinnyZnak));
     return lines;
@@ -212,7 +250,7 @@ std::vector<std::string> SeznamMereni::VypisMereni(char desetinnyZnak) const
 std::vector<std::string> SeznamMereni::VypisMereniZamery(const Model& model, int shot, char desetinnyZnak) const
 {
     std::vector<std::string> lines;
-    for (const MeasurementListRecord& r : zaznamy_)
+    for (const Zaznam& r : zaznamy_)
         if (r.Used == 1 && std::abs(model.shots.GetSignedShot(r.From, r.To)) == std::abs(shot) && shot != 0)
             lines.push_back(Radek(r, true, desetinnyZnak));
     return lines;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lomvira {
@@ -15,7 +17,8 @@ namespace lomvira {
 class Platforma;
 struct Model;
 
-struct MeasurementListRecord {
+// The values of a record, as the list keeps them.
+struct HodnotyZaznamu {
     std::int16_t Used = 0;
     std::int16_t Flags = 0;
     CisloBodu From = 0, To = 0;
@@ -25,17 +28,20 @@ struct MeasurementListRecord {
     double Direction = 0;
     double BackDirection = 0;
     double Inclination = 0;
-    std::string NameFrom, NameTo; // 10 characters each
     double Deviation = 0;         // radians
     double Declination = 0;       // radians
     double CorrectedDirection = 0;
     double RepeatDevDistance = 0, RepeatDevDirection = 0, RepeatDevInclination = 0;
     double AdjustedDevDistance = 0, AdjustedDevDirection = 0, AdjustedDevInclination = 0;
-    std::array<double, 3> DefaultAccuracies{};
     // Where the line stands in the loaded notebook text: its 1-based byte index and its
     // length in bytes (0, 0 when not known).
     std::int32_t ZacatekRadku = 0;
     std::int32_t DelkaRadku = 0;
+};
+
+struct MeasurementListRecord : HodnotyZaznamu {
+    std::string NameFrom, NameTo; // 10 characters each
+    std::array<double, 3> DefaultAccuracies{};
 };
 
 // A measurement in the computation's convention.
@@ -58,9 +64,9 @@ class SeznamMereni {
 public:
     void ClearListing();
     // Room for that many records.
-    void ReserveListing(std::size_t n) { zaznamy_.reserve(n); }
+    void ReserveListing(std::size_t n);
     // The default accuracies of the load, stored with every record added after this.
-    void NastavVychoziPresnosti(double dk, double fk, double ek) { presnosti_ = {dk, fk, ek}; }
+    void NastavVychoziPresnosti(double dk, double fk, double ek);
     const std::array<double, 3>& VychoziPresnosti() const { return presnosti_; }
     void AddListingRecord(int from, int to, double distance, double direction, double backDirection,
                           double inclination, std::int16_t flags, double deviation, double declination,
@@ -84,8 +90,19 @@ public:
     std::vector<std::string> VypisMereniZamery(const Model& model, int shot, char desetinnyZnak) const;
 
 private:
-    std::string Radek(const MeasurementListRecord& r, bool jenSesSloupcu, char desetinnyZnak) const;
-    std::vector<MeasurementListRecord> zaznamy_;
+    // A record as kept: a large notebook's list is the largest table of its load, and its
+    // names and accuracies, the same in so many records, are kept once for all of them.
+    struct Zaznam : HodnotyZaznamu {
+        std::uint32_t jmena = 0; // where the names stand in jmena_
+        std::uint8_t delkaOd = 0, delkaK = 0;
+    };
+    std::string Radek(const Zaznam& r, bool jenSesSloupcu, char desetinnyZnak) const;
+    std::string_view Jmena(const Zaznam& r) const { return std::string_view(jmena_).substr(r.jmena, r.delkaOd + r.delkaK); }
+
+    std::vector<Zaznam> zaznamy_;
+    std::string jmena_; // each record's two names, one after the other
+    // The default accuracies from each record on (by its index) until the next entry.
+    std::vector<std::pair<std::size_t, std::array<double, 3>>> presnostiOd_;
     std::array<double, 3> presnosti_{};
 };
 

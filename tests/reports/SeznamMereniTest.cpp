@@ -141,6 +141,8 @@ TEST_F(SeznamMereniTest, ListingLinesByteForByte)
 {
     s.AddListingRecord(1, 2, 12.345, 45.5, 0, -3.5, Kody(0, 0, 0, 0, 0), Stupne(1), Stupne(2), "A1", "A2");
     s.AddListingRecord(3, 4, 7.25, 140, 340.5, 95, Kody(1, 1, 1, 1, 1), 0, 0, "B1", "B2");
+    const auto drivejsi = s.GetListingRecord(2).DefaultAccuracies;
+    s.NastavVychoziPresnosti(0.1, 0.2, 0.3); // a record keeps the accuracies it was added with
     s.AddListingRecord(5, 6, 1234.5, 1.5, 0, -0.25, Kody(2, 0, 2, 0, 2), 0, 0.1, "Čáp", "ABCDEFGHIJKL");
     s.VypocetOdchylek(prazdny, p, false, nullptr);
 
@@ -150,6 +152,11 @@ TEST_F(SeznamMereniTest, ListingLinesByteForByte)
                             + "   1.000" + DEG + "   2.000" + DEG);
     EXPECT_EQ(radky[1], "B1        B2           7.250V 140.00g 340.50g  95.00gZ 140.250g   0.000g   0.000g");
     EXPECT_EQ(radky[2], "Čáp       ABCDEFGHIJ1234.500H   1.50r          -0.25r    1.600r   0.000r   0.100r");
+    const MeasurementListRecord r2 = s.GetListingRecord(2), r3 = s.GetListingRecord(3);
+    EXPECT_EQ((std::vector<std::string>{r2.NameFrom, r2.NameTo, r3.NameFrom, r3.NameTo}),
+              (std::vector<std::string>{"B1        ", "B2        ", "Čáp       ", "ABCDEFGHIJ"}));
+    EXPECT_EQ(std::tuple(r2.DefaultAccuracies, r3.DefaultAccuracies),
+              std::tuple(drivejsi, std::array<double, 3>{0.1, 0.2, 0.3}));
 
     EXPECT_EQ(s.VypisMereni(',')[0], "A1        A2          12,345   45,50" + DEG + "          -3,50" + DEG
                                          + "   48,500" + DEG + "   1,000" + DEG + "   2,000" + DEG);
