@@ -116,7 +116,7 @@ bool PrevodZapisniku::operator()(const Mereni& m)
     const double smer = PI / 2 - (m.stredniAzimut + deklinace + odchylka);
     OdmitnutiZamery duvod = OdmitnutiZamery::Zadne;
     const int shot = model.shots.AddShot(a, b, m.sikmaDelka, smer, m.sklonRad, m.delkomer->Presnost,
-                                         m.kompas.Presnost(), m.sklonomer->Presnost, &duvod);
+                                         m.kompas.Presnost(), m.sklonomer->Presnost, &duvod, novyOd || novyK);
     if (shot == 0) {
         nacti_.NastavChybuMereni(ChybaOdmitnuteZamery(duvod), m);
         return false;

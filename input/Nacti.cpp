@@ -178,9 +178,9 @@ void Nacti::NastavChybuNaRadku(int number, std::int32_t zacatek, int dalsi)
 std::size_t Nacti::PocetRadku() const
 {
     const std::string& text = vstup_.Soubor();
-    std::size_t radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    std::size_t radku = PocetBajtu(text, '\n');
     if (radku == 0)
-        radku = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+        radku = PocetBajtu(text, '\r');
     return radku + 1;
 }
 

@@ -24,7 +24,7 @@ std::uint64_t ShotTable::Klic(int from, int to)
 }
 
 CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, double varL, double varAz,
-                               double varInc, OdmitnutiZamery* duvod)
+                               double varInc, OdmitnutiZamery* duvod, bool novaStanice)
 {
     auto odmitni = [duvod](OdmitnutiZamery d) {
         if (duvod)
@@ -53,7 +53,7 @@ CisloZamery ShotTable::AddShot(int a, int b, double L, double Az, double Inc, do
         || !std::isfinite(incW))
         return odmitni(OdmitnutiZamery::NeplatnaHodnota); // a length or variance so small that its weight overflows
 
-    const CisloZamery n = Najdi(a, b);
+    const CisloZamery n = novaStanice ? static_cast<CisloZamery>(zamery_.size() + 1) : Najdi(a, b);
     if (n > static_cast<CisloZamery>(zamery_.size())) {
         if (zamery_.size() >= static_cast<std::size_t>(MaxCislo))
             return odmitni(OdmitnutiZamery::PrilisMnohoZamer);

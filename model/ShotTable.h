@@ -63,8 +63,10 @@ public:
     // Accumulates one measurement from a to b (length, azimuth and inclination in radians,
     // with their variances) and returns the shot number. Returns 0 and changes nothing when
     // it refuses the measurement; `duvod` (when given) then tells why, else Zadne.
+    // `novaStanice`: the caller has just added a or b, so the pair has no shot yet and
+    // needs no search.
     CisloZamery AddShot(int a, int b, double L, double Az, double Inc, double varL, double varAz,
-                        double varInc, OdmitnutiZamery* duvod = nullptr);
+                        double varInc, OdmitnutiZamery* duvod = nullptr, bool novaStanice = false);
     // Shot number of the pair as stored (from < to), or 0.
     CisloZamery FindShot(int from, int to) const;
     // +n when shot n is stored as a to b, -n when as b to a, 0 when there is none.

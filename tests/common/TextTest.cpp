@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 namespace lomvira {
 namespace {
@@ -32,6 +34,25 @@ TEST(Text, SirkaVeZnacichANfc)
     EXPECT_EQ(Orizni(" \t ab c \r\n"), "ab c");
     EXPECT_EQ(NFC("C\xCC\x8C" "ertu\xCC\x8A"), "Čertů"); // combining caron and ring above
     EXPECT_EQ(NFC("\xFF" "C\xCC\x8C"), "\xFF" "C\xCC\x8C"); // not UTF-8: left as it is
+}
+
+TEST(Text, BajtyARadkyVeVelkemTextu)
+{
+    // Every byte value at every place of an eight-byte word, with neighbours that differ
+    // from it in one bit (a count by words must not take them for it).
+    std::string text;
+    for (int i = 0; i < 600; ++i)
+        text += static_cast<char>((i * 37 + i / 7) & 0xFF);
+    for (const char bajt : {'\n', '\r', '\x80', '\xFF', '\x00', '\x7F', '\xC3'})
+        for (std::size_t od = 0; od < 9; ++od) {
+            const std::string_view cast = std::string_view(text).substr(od);
+            EXPECT_EQ(PocetBajtu(cast, bajt), static_cast<std::size_t>(std::count(cast.begin(), cast.end(), bajt)))
+                << static_cast<int>(bajt) << " " << od;
+        }
+    EXPECT_EQ(NejcastejsiKonecRadku("a\r\nb\r\nc\nd\re\r"), KonecRadku::CRLF);
+    EXPECT_EQ(NejcastejsiKonecRadku("a\r\nb\nc\nd\r"), KonecRadku::LF);
+    EXPECT_EQ(NejcastejsiKonecRadku("a\rb\rc\r\n\n"), KonecRadku::CR);
+    EXPECT_EQ(NejcastejsiKonecRadku("bez konce\r"), KonecRadku::CR);
 }
 
 TEST(Text, PlatneUtf8)
