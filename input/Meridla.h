@@ -101,6 +101,9 @@ public:
     bool Use() const { return definice_->Pouzit && odchylka_->Pouzita; }
     void Use(bool pouzit);
 
+    // The same definition and the same deviation entry.
+    bool operator==(const Kompas&) const = default;
+
     // A copied definition carrying the same deviation value and date.
     Kompas Copy() const;
     static Kompas CreateAnonym(double presnost, std::int32_t datum);

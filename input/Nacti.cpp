@@ -643,10 +643,22 @@ void Nacti::DanyBod()
 
 // --- measurement lines -------------------------------------------------------------------
 
+namespace {
+
+// An instrument of the line: one the record holds already is not copied again.
+template <class T>
+void Prevezmi(T& cil, const T& akt)
+{
+    if (!(cil == akt))
+        cil = akt;
+}
+
+} // namespace
+
 void Nacti::MericiRadek()
 {
     meridla_->Pouzij();
-    Mereni& m = prevzeti_ ? (predavane_ = Mereni{}) : mereni_.emplace_back();
+    Mereni& m = prevzeti_ ? NovyPredavany() : mereni_.emplace_back();
     m.radek = vstup_.Radek();
     m.zacatekRadku = static_cast<std::int32_t>(vstup_.ZacatekRadku());
 
@@ -723,10 +735,10 @@ void Nacti::MericiRadek()
     if (!SpocitejMereni(m))
         return;
 
-    m.delkomer = meridla_->AktDelkomer();
-    m.kompas = meridla_->AktKompas();
-    m.sklonomer = meridla_->AktSklonomer();
-    m.deklinace = meridla_->AktDeklinace();
+    Prevezmi(m.delkomer, meridla_->AktDelkomer());
+    Prevezmi(m.kompas, meridla_->AktKompas());
+    Prevezmi(m.sklonomer, meridla_->AktSklonomer());
+    Prevezmi(m.deklinace, meridla_->AktDeklinace());
     m.datum = datum_;
     m.uplny = true;
 
@@ -743,6 +755,19 @@ void Nacti::MericiRadek()
     // The refused line's record counts too: the user stopped after it, not before.
     if (prevzeti_)
         prevzeti_(m);
+}
+
+Mereni& Nacti::NovyPredavany()
+{
+    // A fresh record that keeps the instruments of the last one: a line mostly uses those,
+    // and a copied shared pointer is an atomic count once the process runs a second thread.
+    Mereni m;
+    m.delkomer = std::move(predavane_.delkomer);
+    m.kompas = std::move(predavane_.kompas);
+    m.sklonomer = std::move(predavane_.sklonomer);
+    m.deklinace = std::move(predavane_.deklinace);
+    predavane_ = std::move(m);
+    return predavane_;
 }
 
 std::int32_t Nacti::BodRadku(const std::string& jmeno)

@@ -166,6 +166,7 @@ private:
     std::vector<Mereni> mereni_;
     std::function<void(const Mereni&)> prevzeti_;
     Mereni predavane_; // the record of the current line while records are handed on
+    Mereni& NovyPredavany();
     std::deque<std::string> texty_; // the records' texts; a deque keeps them in place
     std::unique_ptr<MeridlaStav> meridla_;
     lomvira::DBody dbody_;
