@@ -131,7 +131,7 @@ bool PrevodZapisniku::operator()(const Mereni& m)
         PackFlags(zpusobDelky, m.maZpetnyAzimut ? 1 : 0, jednotkyAzimutu, zpusobSklonu, jednotkySklonu);
     SeznamMereni& seznam = k_.seznamMereni;
     seznam.AddListingRecord(a, b, m.delka, m.azimut, m.zpetnyAzimut, m.sklon, flags, odchylka, deklinace,
-                            model.stations.StationName(a), model.stations.StationName(b));
+                            model.stations.StationName(a), model.stations.StationName(b), shot);
     seznam.NastavRadekZapisniku(seznam.ListingCount(), m.zacatekRadku, static_cast<std::int32_t>(m.radek.size()));
     return true;
 }

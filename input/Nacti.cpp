@@ -89,6 +89,7 @@ void Nacti::Reset(std::string text)
     vstup_ = Vstup(&platforma_);
     vstup_.NastavProZapisnik();
     vstup_.Soubor(std::move(text));
+    pocetRadku_ = 0;
     prikazy_.Klice(Tabulka::Prikazy);
     meridla_ = std::make_unique<MeridlaStav>(volby_);
     mereni_.clear();
@@ -177,11 +178,14 @@ void Nacti::NastavChybuNaRadku(int number, std::int32_t zacatek, int dalsi)
 
 std::size_t Nacti::PocetRadku() const
 {
-    const std::string& text = vstup_.Soubor();
-    std::size_t radku = PocetBajtu(text, '\n');
-    if (radku == 0)
-        radku = PocetBajtu(text, '\r');
-    return radku + 1;
+    if (pocetRadku_ == 0) {
+        const std::string& text = vstup_.Soubor();
+        std::size_t radku = PocetBajtu(text, '\n');
+        if (radku == 0)
+            radku = PocetBajtu(text, '\r');
+        pocetRadku_ = radku + 1;
+    }
+    return pocetRadku_;
 }
 
 void Nacti::Zpracuj()

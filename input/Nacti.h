@@ -167,6 +167,7 @@ private:
     std::function<void(const Mereni&)> prevzeti_;
     Mereni predavane_; // the record of the current line while records are handed on
     Mereni& NovyPredavany();
+    mutable std::size_t pocetRadku_ = 0; // counted when first asked; 0 until then
     std::deque<std::string> texty_; // the records' texts; a deque keeps them in place
     std::unique_ptr<MeridlaStav> meridla_;
     lomvira::DBody dbody_;

@@ -302,11 +302,8 @@ bool Vstup::JeZnakNa(std::string_view znak, int pos) const
            Radek().compare(static_cast<std::size_t>(pos), znak.size(), znak) == 0;
 }
 
-bool Vstup::JeZnakZeSady(std::string_view sada, int pos) const
+bool Vstup::JeZnakZeSadyNa(std::string_view sada, int pos) const
 {
-    // The sets asked about are configured ones.
-    if (pos >= r_.delka || !MoznaZnacka(pos))
-        return false;
     for (std::size_t i = 0; i < sada.size();) {
         const int n = DelkaZnakuV(sada, i);
         if (JeZnakNa(sada.substr(i, n), pos))

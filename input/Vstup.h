@@ -119,7 +119,13 @@ private:
 
     int DelkaZnakuNa(int pos) const;
     bool JeZnakNa(std::string_view znak, int pos) const;
-    bool JeZnakZeSady(std::string_view sada, int pos) const;
+    // Asked of most bytes of a line, and most are no configured character: the table of
+    // possible marks answers that without a call.
+    bool JeZnakZeSady(std::string_view sada, int pos) const
+    {
+        return pos < r_.delka && MoznaZnacka(pos) && JeZnakZeSadyNa(sada, pos);
+    }
+    bool JeZnakZeSadyNa(std::string_view sada, int pos) const;
     bool JeOddelovacNa(int pos) const { return JeZnakZeSady(oddelovace_, pos); }
     bool JeZavorkaNa(int pos) const { return JeZnakNa(oteviraci_, pos) || JeZnakNa(uzaviraci_, pos); }
     bool ZacinaCislo(int pos) const;

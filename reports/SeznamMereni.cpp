@@ -93,7 +93,7 @@ void SeznamMereni::NastavVychoziPresnosti(double dk, double fk, double ek)
 
 void SeznamMereni::AddListingRecord(int from, int to, double distance, double direction, double backDirection,
                                     double inclination, std::int16_t flags, double deviation, double declination,
-                                    const std::string& nameFrom, const std::string& nameTo)
+                                    const std::string& nameFrom, const std::string& nameTo, int shot)
 {
     if (jmena_.size() > UINT32_MAX - 2 * 4 * DelkaJmenaBodu)
         throw std::length_error("seznam měření");
@@ -111,6 +111,7 @@ void SeznamMereni::AddListingRecord(int from, int to, double distance, double di
     r.jmena = static_cast<std::uint32_t>(jmena_.size());
     r.delkaOd = static_cast<std::uint8_t>(PridejPevnouSirku(jmena_, nameFrom, DelkaJmenaBodu));
     r.delkaK = static_cast<std::uint8_t>(PridejPevnouSirku(jmena_, nameTo, DelkaJmenaBodu));
+    r.zamera = shot;
     zaznamy_.push_back(r);
     if (presnostiOd_.empty())
         presnostiOd_.emplace_back(0, presnosti_);
@@ -178,20 +179,19 @@ void SeznamMereni::VypocetOdchylek(const Model& model, Platforma& platforma, boo
         r.CorrectedDirection = Mod((r.Deviation + r.Declination) / PI * h + stred, 2 * h);
         const double opraveny = NaRadiany(r.CorrectedDirection, k.jednotkySmeru);
 
-        const int shot = model.shots.GetSignedShot(r.From, r.To);
+        const int shot = Zamera(model, r);
         if (shot != 0 && model.shots.GetMeasurementCount(std::abs(shot)) >= 2) {
-            if (const auto mean = model.shots.GetShotBetween(r.From, r.To)) {
-                r.HasRepeatDeviations = -1;
-                const double a = PI / 2 - mean->Az;
-                double sklon = mean->Inc;
-                const double delka = DelkaVeZpusobu(mean->L, sklon, k.zpusobDelky);
-                if (k.zpusobSklonu == 1)
-                    sklon = PI / 2 - sklon;
-                r.RepeatDevDistance = delka - r.Distance;
-                r.RepeatDevDirection = NormalizeSignedAngle(a - opraveny) / PI * h;
-                r.RepeatDevInclination = NormalizeSignedAngle(sklon - NaRadiany(r.Inclination, k.jednotkySklonu))
-                                         / PI * hi;
-            }
+            const ShotValues mean = model.shots.GetShot(shot); // oriented from From to To
+            r.HasRepeatDeviations = -1;
+            const double a = PI / 2 - mean.Az;
+            double sklon = mean.Inc;
+            const double delka = DelkaVeZpusobu(mean.L, sklon, k.zpusobDelky);
+            if (k.zpusobSklonu == 1)
+                sklon = PI / 2 - sklon;
+            r.RepeatDevDistance = delka - r.Distance;
+            r.RepeatDevDirection = NormalizeSignedAngle(a - opraveny) / PI * h;
+            r.RepeatDevInclination =
+                NormalizeSignedAngle(sklon - NaRadiany(r.Inclination, k.jednotkySklonu)) / PI * hi;
         }
 
         if (vypocteno && shot != 0 && veVyrovnaneSiti && veVyrovnaneSiti(std::abs(shot))) {
@@ -237,6 +237,19 @@ std::string SeznamMereni::Radek(const Zaznam& r, bool jenSesSloupcu, char znak) 
     return s;
 }
 
+int SeznamMereni::Zamera(const Model& model, const Zaznam& r) const
+{
+    // The shot the load gave, while it still joins the record's stations; a search else.
+    if (r.zamera > 0) {
+        const ShotValues z = model.shots.GetShot(r.zamera);
+        if (z.From == r.From && z.To == r.To)
+            return r.zamera;
+        if (z.From == r.To && z.To == r.From)
+            return -r.zamera;
+    }
+    return model.shots.GetSignedShot(r.From, r.To);
+}
+
 std::vector<std::string> SeznamMereni::VypisMereni(char desetinnyZnak) const
 {
     std::vector<std::string> lines;
@@ -251,7 +264,7 @@ std::vector<std::string> SeznamMereni::VypisMereniZamery(const Model& model, int
 {
     std::vector<std::string> lines;
     for (const Zaznam& r : zaznamy_)
-        if (r.Used == 1 && std::abs(model.shots.GetSignedShot(r.From, r.To)) == std::abs(shot) && shot != 0)
+        if (r.Used == 1 && std::abs(Zamera(model, r)) == std::abs(shot) && shot != 0)
             lines.push_back(Radek(r, true, desetinnyZnak));
     return lines;
 }

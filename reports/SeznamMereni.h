@@ -70,7 +70,7 @@ public:
     const std::array<double, 3>& VychoziPresnosti() const { return presnosti_; }
     void AddListingRecord(int from, int to, double distance, double direction, double backDirection,
                           double inclination, std::int16_t flags, double deviation, double declination,
-                          const std::string& nameFrom, const std::string& nameTo);
+                          const std::string& nameFrom, const std::string& nameTo, int shot = 0);
     // Records where record n's line stands in the notebook text.
     void NastavRadekZapisniku(int n, std::int32_t zacatek, std::int32_t delka);
     int ListingCount() const { return static_cast<int>(zaznamy_.size()); }
@@ -95,7 +95,10 @@ private:
     struct Zaznam : HodnotyZaznamu {
         std::uint32_t jmena = 0; // where the names stand in jmena_
         std::uint8_t delkaOd = 0, delkaK = 0;
+        CisloZamery zamera = 0; // the model's shot as the load added it, 0 when not told
     };
+    // The record's shot, signed as GetSignedShot gives it.
+    int Zamera(const Model& model, const Zaznam& r) const;
     std::string Radek(const Zaznam& r, bool jenSesSloupcu, char desetinnyZnak) const;
     std::string_view Jmena(const Zaznam& r) const { return std::string_view(jmena_).substr(r.jmena, r.delkaOd + r.delkaK); }
 
