@@ -54,12 +54,7 @@ namespace {
 // ASCII (unchanged by normalisation) and not ending in a blank.
 bool JmenoBezZmeny(std::string_view jmeno)
 {
-    if (jmeno.size() > static_cast<std::size_t>(DelkaJmenaBodu) || (!jmeno.empty() && jmeno.back() == ' '))
-        return false;
-    for (const char c : jmeno)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+    return jmeno.size() <= DelkaJmenaBodu && (jmeno.empty() || jmeno.back() != ' ') && JeAscii(jmeno);
 }
 
 } // namespace

@@ -23,12 +23,12 @@ std::size_t DelkaZnaku(unsigned char lead)
     return 1;
 }
 
-namespace {
-
 bool JeAscii(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
+
+namespace {
 
 // Decodes the n-byte sequence at pos; false for a truncated sequence, a bad continuation
 // byte, an overlong form, a surrogate or a value past U+10FFFF.

@@ -15,6 +15,8 @@ char32_t VelkePismeno(char32_t c);
 std::size_t DelkaZnaku(unsigned char lead);
 // Number of code points.
 std::size_t PocetZnaku(std::string_view text);
+// Whether every byte is ASCII (such a text is its own NFC and has a byte per character).
+bool JeAscii(std::string_view text);
 // How many bytes of the text are that byte (a notebook's lines are counted by it).
 std::size_t PocetBajtu(std::string_view text, char bajt);
 // The first `count` code points.

@@ -372,10 +372,8 @@ int Vstup::NajdiNaRadku(std::string_view znak, int od) const
 
 // --- peeking --------------------------------------------------------------------------------
 
-int Vstup::CoNasleduje()
+int Vstup::TridaDalsiho()
 {
-    if (peekSloupec_ == r_.sloupec)
-        return peekTrida_;
     const int pos = PreskocMezery(r_.sloupec);
     if (pos >= r_.delka) {
         zacatekSlova_ = 0;

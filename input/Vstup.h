@@ -69,7 +69,11 @@ public:
     // The same column in characters, with tabs expanded to the tab width.
     int ZacatekSlovaC() const;
 
-    int CoNasleduje();
+    int CoNasleduje()
+    {
+        // The parser asks again and again before it takes the token: the class stays known.
+        return peekSloupec_ == r_.sloupec ? peekTrida_ : TridaDalsiho();
+    }
     std::string GetZnak();
     std::string GetZN();
     double GetCislo();
@@ -126,6 +130,7 @@ private:
         return pos < r_.delka && MoznaZnacka(pos) && JeZnakZeSadyNa(sada, pos);
     }
     bool JeZnakZeSadyNa(std::string_view sada, int pos) const;
+    int TridaDalsiho();
     bool JeOddelovacNa(int pos) const { return JeZnakZeSady(oddelovace_, pos); }
     bool JeZavorkaNa(int pos) const { return JeZnakNa(oteviraci_, pos) || JeZnakNa(uzaviraci_, pos); }
     bool ZacinaCislo(int pos) const;

@@ -8,8 +8,15 @@ namespace lomvira {
 
 std::string JmenoBodu(std::string_view name)
 {
-    // In NFC, so that a name stored with combining marks is the same station.
-    return PevnaSirka(NFC(name), DelkaJmenaBodu);
+    std::string jmeno;
+    jmeno.reserve(DelkaJmenaBodu);
+    // In NFC, so that a name stored with combining marks is the same station (an ASCII
+    // name, the usual one, is its own normal form).
+    if (JeAscii(name))
+        PridejPevnouSirku(jmeno, name, DelkaJmenaBodu);
+    else
+        PridejPevnouSirku(jmeno, NFC(name), DelkaJmenaBodu);
+    return jmeno;
 }
 
 CisloBodu StationTable::AddStation(std::string& name, bool* novy)

@@ -97,7 +97,10 @@ void SeznamMereni::AddListingRecord(int from, int to, double distance, double di
 {
     if (jmena_.size() > UINT32_MAX - 2 * 4 * DelkaJmenaBodu)
         throw std::length_error("seznam měření");
-    Zaznam r;
+    const auto kde = static_cast<std::uint32_t>(jmena_.size());
+    const auto delkaOd = static_cast<std::uint8_t>(PridejPevnouSirku(jmena_, nameFrom, DelkaJmenaBodu));
+    const auto delkaK = static_cast<std::uint8_t>(PridejPevnouSirku(jmena_, nameTo, DelkaJmenaBodu));
+    Zaznam& r = zaznamy_.emplace_back(); // in place: the record is large
     r.Used = 1;
     r.Flags = flags;
     r.From = from;
@@ -108,11 +111,10 @@ void SeznamMereni::AddListingRecord(int from, int to, double distance, double di
     r.Inclination = inclination;
     r.Deviation = deviation;
     r.Declination = declination;
-    r.jmena = static_cast<std::uint32_t>(jmena_.size());
-    r.delkaOd = static_cast<std::uint8_t>(PridejPevnouSirku(jmena_, nameFrom, DelkaJmenaBodu));
-    r.delkaK = static_cast<std::uint8_t>(PridejPevnouSirku(jmena_, nameTo, DelkaJmenaBodu));
+    r.jmena = kde;
+    r.delkaOd = delkaOd;
+    r.delkaK = delkaK;
     r.zamera = shot;
-    zaznamy_.push_back(r);
     if (presnostiOd_.empty())
         presnostiOd_.emplace_back(0, presnosti_);
 }
