@@ -69,7 +69,7 @@ void PripravPamet(std::size_t bajty)
     const auto po = reinterpret_cast<std::uintptr_t>(konec);
     if (po > od)
         madvise(reinterpret_cast<void*>(od), po - od, MADV_HUGEPAGE);
-    // About the half the survey will use; the rest faults in as it is used.
+    // About half of what the survey will take; the rest faults in as it is used.
     const std::uintptr_t zacatekBloku = (blok + stranka - 1) & ~(stranka - 1);
     if (blok != 0 && zacatekBloku < po)
         PredemZmapuj(zacatekBloku, std::min<std::size_t>(bajty / 2, po - zacatekBloku));

@@ -4,21 +4,10 @@
 #include "common/Text.h"
 
 #include <QListWidget>
-#include <QLocale>
 
 #include <algorithm>
 
 namespace lomvira {
-
-FormatCisel FormatUzivatele()
-{
-    const QLocale locale;
-    FormatCisel f;
-    const QString znak = locale.decimalPoint();
-    f.desetinny = znak.size() == 1 && znak.at(0).unicode() < 128 ? static_cast<char>(znak.at(0).unicode()) : '.';
-    f.tisice = locale.groupSeparator().toStdString();
-    return f;
-}
 
 std::string CisloOdchylky(double value, int decimals, char desetinny)
 {

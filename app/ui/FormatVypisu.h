@@ -2,6 +2,7 @@
 // What the listing panels share: the number marks of the user's locale, deviations without
 // a sign that rounds away, right alignment by characters, and filling a list with lines.
 
+#include "app/ui/FormatUzivatele.h"
 #include "reports/VypisBodu.h"
 
 #include <QString>
@@ -17,10 +18,6 @@ inline QString TextQ(const std::string& s)
 {
     return QString::fromStdString(s);
 }
-
-// The decimal mark and the thousands separator of the user's locale (QLocale's default);
-// a decimal mark that is no single ASCII character falls back to ".".
-FormatCisel FormatUzivatele();
 
 // A fixed-decimals number with the given decimal mark. A value that rounds to zero shows
 // no sign: a deviation of -0.0000001 is no deviation.

@@ -3,11 +3,10 @@
 #include "app/Kontext.h"
 #include "app/Protokol.h"
 #include "app/Vypocet.h"
+#include "app/ui/FormatUzivatele.h"
 #include "cli/Cli.h"
 #include "cli/Prikazy.h"
 #include "common/ui/QtPlochaTisku.h"
-
-#include <QLocale>
 
 #include <iostream>
 #include <ostream>
@@ -71,16 +70,6 @@ bool CtiCasti(const std::string& text, CastiTisku& casti, std::string& chyba)
     return !casti.Zadna();
 }
 
-FormatCisel FormatLocale()
-{
-    const QLocale locale;
-    FormatCisel f;
-    const QString znak = locale.decimalPoint();
-    f.desetinny = znak.size() == 1 && znak.at(0).unicode() < 128 ? static_cast<char>(znak.at(0).unicode()) : '.';
-    f.tisice = locale.groupSeparator().toStdString();
-    return f;
-}
-
 } // namespace
 
 int PrikazTisk(Prostredi& env, const std::vector<std::string>& args)
@@ -121,7 +110,7 @@ int PrikazTisk(Prostredi& env, const std::vector<std::string>& args)
     if (!NactiASpocti(env, soubory[0], k))
         return ChybaZapisniku;
     k.komentarZpravy = komentar;
-    BehTisku beh = BehProtokolu(k, CasovaZnackaTisku(), FormatLocale());
+    BehTisku beh = BehProtokolu(k, CasovaZnackaTisku(), FormatUzivatele());
     const auto plocha = PlochaPdf(pdf);
     const std::string chyba = TiskniProtokol(*plocha, PodkladyProtokolu(k), beh, casti);
     if (!chyba.empty()) {

@@ -122,8 +122,9 @@ TEST(VkladaniPrikazu, ZapsanyPrikazSeCteJakoZvolenyATextSedi)
         for (const auto& [skutecna, ocekavana] : r.hodnoty(rozbor.Vysledek(), *rozbor.Vysledek().MereniZaznam(2)))
             EXPECT_NEAR(skutecna, ocekavana, 1e-12);
         // A system read back presets the dialog to write the same line again.
-        if (rozbor.Vysledek().SourSys().Typ() != 0)
+        if (rozbor.Vysledek().SourSys().Typ() != 0) {
             EXPECT_EQ(PrikazSouSys(VolbyZeSystemu(rozbor.Vysledek().SourSys())), r.prikaz);
+        }
     }
 }
 

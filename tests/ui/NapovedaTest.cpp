@@ -100,8 +100,9 @@ TEST(Napoveda, TheFaultyExampleFailsWithItsNumberAndTheCorrectedOneLoads)
             EXPECT_EQ(ChybaNacteni(priklady[0]), m.captured(1).toInt()) << jmeno.toStdString();
             ++overeno;
         }
-        if (!priklady[1].startsWith('('))
+        if (!priklady[1].startsWith('(')) {
             EXPECT_EQ(ChybaNacteni(priklady[1]), 0) << jmeno.toStdString();
+        }
     }
     EXPECT_GE(overeno, 20);
 }
