@@ -28,7 +28,10 @@ int PredejGrafice(char** argv)
     const std::string slozka = SlozkaProgramu();
     const std::string kandidati[] = {slozka + "lomvira-cli-grafika", slozka + LOMVIRA_GRAFIKA_INSTALOVANA};
     int chyba = ENOENT;
+    // Never a program of that name from the current folder: without our own folder, none.
     for (const std::string& cesta : kandidati) {
+        if (slozka.empty())
+            break;
         execv(cesta.c_str(), argv);
         if (errno != ENOENT)
             chyba = errno;
