@@ -68,6 +68,8 @@ public:
     // The default accuracies of the load, stored with every record added after this.
     void NastavVychoziPresnosti(double dk, double fk, double ek);
     const std::array<double, 3>& VychoziPresnosti() const { return presnosti_; }
+    // `shot`: the model's shot of the measurement when the caller knows it (the deviations
+    // then need no search of the shot table).
     void AddListingRecord(int from, int to, double distance, double direction, double backDirection,
                           double inclination, std::int16_t flags, double deviation, double declination,
                           const std::string& nameFrom, const std::string& nameTo, int shot = 0);
@@ -90,8 +92,8 @@ public:
     std::vector<std::string> VypisMereniZamery(const Model& model, int shot, char desetinnyZnak) const;
 
 private:
-    // A record as kept: a large notebook's list is the largest table of its load, and its
-    // names and accuracies, the same in so many records, are kept once for all of them.
+    // A record as kept: a large notebook's list is the largest table of its load; the names
+    // stand in one text for all records, the default accuracies once for each load.
     struct Zaznam : HodnotyZaznamu {
         std::uint32_t jmena = 0; // where the names stand in jmena_
         std::uint8_t delkaOd = 0, delkaK = 0;
